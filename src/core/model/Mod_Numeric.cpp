@@ -1,0 +1,181 @@
+#include "model/Mod_Numeric.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "runtime/Number_Text.h"
+#include "runtime/Ui_Port.h"
+
+double Atan2(double X, double Y)
+{
+    if (X == 0) {
+        if (Y > 0) return Half_Pi;
+        if (Y < 0) return -Half_Pi;
+        return 0;
+    }
+    double a = std::atan(Y / X);
+    if (X < 0) a += Pi;
+    return a;
+}
+
+double Atan2D(double X, double Y) { return Atan2(X, Y) * Rad_To_Deg; }
+
+void Cart_to_Polar(double X, double Y, double& R, double& Theta)
+{
+    Trap_Errors("Cart_to_Polar", [&] {
+        Theta = Atan2(X, Y) * Rad_To_Deg;
+        R = std::sqrt(X * X + Y * Y);
+    });
+}
+
+void Rotate(float X, float Y, float Angle, int16_t Sign, float& Xr, float& Yr)
+{
+    float phi = static_cast<float>(Sign * Angle * Deg_To_Rad);
+    Xr = static_cast<float>(X * std::cos(static_cast<double>(phi)) - Y * std::sin(static_cast<double>(phi)));
+    Yr = static_cast<float>(X * std::sin(static_cast<double>(phi)) + Y * std::cos(static_cast<double>(phi)));
+}
+
+void SimQ(int16_t N, SimQ_Matrix& A, SimQ_Vector& B, int16_t& Flag)
+{
+    Trap_Errors("SimQ", [&] {
+        Flag = 1;
+        for (int k = 1; k <= N - 1; ++k) {
+            double big = 0;
+            int p = k;
+            for (int i = k; i <= N; ++i) {
+                if (std::fabs(A(i, k)) > big) {
+                    big = std::fabs(A(i, k));
+                    p = i;
+                }
+            }
+            if (big == 0) {
+                MsgBox("There is a zero value on diagonal in column " + std::to_string(k), Msg::Ok_Only);
+                Flag = static_cast<int16_t>(k);
+                return;
+            }
+            for (int j = k; j <= N; ++j) std::swap(A(k, j), A(p, j));
+            std::swap(B(k), B(p));
+            for (int i = k + 1; i <= N; ++i) {
+                for (int j = k + 1; j <= N; ++j) A(i, j) = A(k, j) * A(i, k) / A(k, k) - A(i, j);
+                B(i) = B(k) * A(i, k) / A(k, k) - B(i);
+            }
+        }
+        if (A(N, N) != 0) B(N) = B(N) / A(N, N);
+        for (int i = N - 1; i >= 1; --i) {
+            double sum = 0;
+            for (int j = i + 1; j <= N; ++j) sum += A(i, j) * B(j);
+            B(i) = (B(i) - sum) / A(i, i);
+        }
+        Flag = 0;
+    });
+}
+
+double FNRound(double X, int N)
+{
+    static const double scale[] = {1, 10, 100, 1000, 10000, 100000};
+    double s = (N >= 0 && N <= 5) ? scale[N] : 1000000.0;
+    if (s == 1) return std::floor(X + 0.5);
+    return std::floor(X * s + 0.5) / s;
+}
+
+namespace {
+// The decimal image of |X| to 15 significant digits (as the classic formatter saw it):
+// digits "d1...d15" and the position of the decimal point (digits before it).
+struct Decimal_Image {
+    std::string digits;
+    int point;
+};
+
+Decimal_Image Image_Of(double ax)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", ax);
+    Decimal_Image d;
+    d.digits = std::string(1, buf[0]) + std::string(buf + 2, 14);
+    d.point = std::atoi(std::strchr(buf, 'e') + 1) + 1;
+    return d;
+}
+
+// Rounds the image half away from zero to `keep` leading digits; returns false when all vanish.
+void Round_Image(Decimal_Image& d, int keep)
+{
+    if (keep >= static_cast<int>(d.digits.size())) {
+        d.digits.append(static_cast<size_t>(keep) - d.digits.size(), '0');
+        return;
+    }
+    if (keep < 0) {
+        d.digits = "";
+        return;
+    }
+    bool up = d.digits[static_cast<size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<size_t>(keep));
+    if (!up) return;
+    int i = keep - 1;
+    while (i >= 0 && d.digits[static_cast<size_t>(i)] == '9') d.digits[static_cast<size_t>(i--)] = '0';
+    if (i >= 0) {
+        ++d.digits[static_cast<size_t>(i)];
+    } else {
+        d.digits.insert(d.digits.begin(), '1');
+        ++d.point;
+    }
+}
+
+std::string Group_Thousands(const std::string& int_digits)
+{
+    std::string out;
+    int n = static_cast<int>(int_digits.size());
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += ',';
+        out += int_digits[static_cast<size_t>(i)];
+    }
+    return out;
+}
+
+std::string Scientific(double X)
+{
+    double ax = std::fabs(X);
+    if (ax == 0) return "0.00E+0";
+    Decimal_Image d = Image_Of(ax);
+    Round_Image(d, 3);
+    if (d.digits.size() > 3) d.digits.resize(3);
+    int exponent = d.point - 1;
+    std::string s = X < 0 ? "-" : "";
+    s += d.digits.substr(0, 1) + "." + d.digits.substr(1, 2) + "E" + (exponent < 0 ? "-" : "+") +
+         std::to_string(std::abs(exponent));
+    return s;
+}
+}  // namespace
+
+std::string FNRoundStr(double X, int N)
+{
+    if (N < 0) return Scientific(X);
+    int decimals = N >= 5 ? 6 : N;
+    double ax = std::fabs(X);
+    std::string int_part = "0", frac_part(static_cast<size_t>(decimals), '0');
+    bool zero = true;
+    if (ax != 0) {
+        Decimal_Image d = Image_Of(ax);
+        Round_Image(d, d.point + decimals);
+        std::string all = d.digits;
+        int point = d.point;
+        if (point <= 0) {  // pure fraction: pad the leading zeros
+            all = std::string(static_cast<size_t>(-point), '0') + all;
+            point = 0;
+        }
+        all.resize(static_cast<size_t>(point + decimals), '0');
+        std::string ip = all.substr(0, static_cast<size_t>(point));
+        size_t nz = ip.find_first_not_of('0');
+        int_part = nz == std::string::npos ? "0" : ip.substr(nz);
+        frac_part = all.substr(static_cast<size_t>(point));
+        zero = all.find_first_not_of('0') == std::string::npos;
+    }
+    std::string s = (X < 0 && !zero) ? "-" : "";
+    s += Group_Thousands(int_part) + ".";
+    if (N >= 5)
+        s += frac_part.substr(0, 3) + " " + frac_part.substr(3);
+    else
+        s += frac_part;
+    return s;
+}

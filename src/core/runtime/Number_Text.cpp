@@ -1,0 +1,88 @@
+#include "runtime/Number_Text.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "runtime/Runtime_Error.h"
+
+double Val(const std::string& text)
+{
+    size_t i = 0, n = text.size();
+    while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) ++i;
+    std::string s;
+    if (i < n && (text[i] == '+' || text[i] == '-')) s += text[i++];
+    bool digits = false, point = false;
+    for (; i < n; ++i) {
+        char c = text[i];
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            s += c;
+            digits = true;
+        } else if (c == '.' && !point) {
+            s += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits) return 0.0;
+    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        size_t j = i + 1;
+        std::string e = "e";
+        if (j < n && (text[j] == '+' || text[j] == '-')) e += text[j++];
+        size_t k = j;
+        while (k < n && std::isdigit(static_cast<unsigned char>(text[k]))) e += text[k++];
+        if (k > j) s += e;
+    }
+    double v = std::strtod(s.c_str(), nullptr);
+    if (std::isinf(v)) Raise(Err::Overflow);
+    return v;
+}
+
+namespace {
+std::string Format_G(double value, int digits)
+{
+    if (value == 0.0) return "0";  // also folds negative zero
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*G", digits, value);
+    return buf;
+}
+
+std::string Drop_Leading_Zero(std::string s)
+{
+    if (s.rfind("0.", 0) == 0) return s.substr(1);
+    if (s.rfind("-0.", 0) == 0) return "-" + s.substr(2);
+    return s;
+}
+
+std::string Sign_Blank(const std::string& s) { return s[0] == '-' ? s : " " + s; }
+}  // namespace
+
+std::string Str(float value) { return Sign_Blank(Drop_Leading_Zero(Format_G(value, 7))); }
+std::string Str(double value) { return Sign_Blank(Drop_Leading_Zero(Format_G(value, 15))); }
+std::string Str(long long value) { return Sign_Blank(std::to_string(value)); }
+
+std::string Plain(float value) { return Format_G(value, 7); }
+std::string Plain(double value) { return Format_G(value, 15); }
+std::string Plain(long long value) { return std::to_string(value); }
+
+int16_t CInt(double value)
+{
+    double r = std::nearbyint(value);  // default rounding mode: halves to even
+    if (!(r >= -32768.0 && r <= 32767.0)) Raise(Err::Overflow);
+    return static_cast<int16_t>(r);
+}
+
+int32_t CLng(double value)
+{
+    double r = std::nearbyint(value);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0)) Raise(Err::Overflow);
+    return static_cast<int32_t>(r);
+}
+
+int16_t To_Int16(long long value)
+{
+    if (value < -32768 || value > 32767) Raise(Err::Overflow);
+    return static_cast<int16_t>(value);
+}

@@ -1,0 +1,1 @@
+#include "platform/Gui_Version.h"

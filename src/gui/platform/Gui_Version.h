@@ -1,0 +1,2 @@
+// Placeholder until the platform layer lands.
+#pragma once

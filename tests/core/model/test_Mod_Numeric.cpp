@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "Fake_Ui_Port.h"
+#include "model/Mod_Numeric.h"
+
+TEST(Atan2, RangeIsMinusHalfPiToThreeHalfPi)
+{
+    EXPECT_DOUBLE_EQ(Atan2(-1, 0), 3.141592654);
+    EXPECT_DOUBLE_EQ(Atan2(0, -1), -1.570796327);
+    EXPECT_DOUBLE_EQ(Atan2(0, 1), 1.570796327);
+    EXPECT_EQ(Atan2(0, 0), 0);
+    EXPECT_NEAR(Atan2(-1, -1), 3.926990817, 1e-9);
+    EXPECT_NEAR(Atan2D(-1, -1), 225, 1e-6);
+    EXPECT_NEAR(Atan2D(1, -1), -45, 1e-7);
+}
+
+TEST(CartToPolar, OriginAndQuadrants)
+{
+    double r = 1, t = 1;
+    Cart_to_Polar(0, 0, r, t);
+    EXPECT_EQ(r, 0);
+    EXPECT_EQ(t, 0);
+    Cart_to_Polar(-3, 4, r, t);
+    EXPECT_DOUBLE_EQ(r, 5);
+    EXPECT_NEAR(t, 180 - 53.13010235, 1e-6);
+}
+
+TEST(Rotate, IntoALinkFrameAndBack)
+{
+    float xr, yr, x2, y2;
+    Rotate(1, 0, 90, -1, xr, yr);  // a vector along x seen from a link at 90 degrees
+    EXPECT_NEAR(xr, 0, 1e-6);
+    EXPECT_NEAR(yr, -1, 1e-6);
+    Rotate(xr, yr, 90, 1, x2, y2);
+    EXPECT_NEAR(x2, 1, 1e-6);
+    EXPECT_NEAR(y2, 0, 1e-6);
+}
+
+TEST(FNRound, HalvesGoUpAndScaleIsClamped)
+{
+    EXPECT_EQ(FNRound(-2.5, 0), -2);
+    EXPECT_EQ(FNRound(2.5, 0), 3);
+    EXPECT_DOUBLE_EQ(FNRound(1.23456789, 7), 1.234568);
+    EXPECT_DOUBLE_EQ(FNRound(1.23456789, -1), 1.234568);
+    EXPECT_DOUBLE_EQ(FNRound(0.0635, 4), 0.0635);
+    EXPECT_DOUBLE_EQ(FNRound(3.14159, 2), 3.14);
+}
+
+TEST(FNRoundStr, EveryPattern)
+{
+    EXPECT_EQ(FNRoundStr(1234.5, 0), "1,235.");
+    EXPECT_EQ(FNRoundStr(12, 0), "12.");
+    EXPECT_EQ(FNRoundStr(0, 0), "0.");
+    EXPECT_EQ(FNRoundStr(1234567.891, 2), "1,234,567.89");
+    EXPECT_EQ(FNRoundStr(0.5, 1), "0.5");
+    EXPECT_EQ(FNRoundStr(-0.25, 1), "-0.3");  // the formatter rounds halves away from zero
+    EXPECT_EQ(FNRoundStr(1.005, 2), "1.01");  // on the decimal image, not the binary value
+    EXPECT_EQ(FNRoundStr(99.96, 1), "100.0");
+    EXPECT_EQ(FNRoundStr(-0.001, 2), "0.00");
+    EXPECT_EQ(FNRoundStr(3.1415926, 5), "3.141 593");
+    EXPECT_EQ(FNRoundStr(3.1415926, 9), "3.141 593");
+    EXPECT_EQ(FNRoundStr(0.0004, 4), "0.0004");
+    EXPECT_EQ(FNRoundStr(1234.5, -1), "1.23E+3");
+    EXPECT_EQ(FNRoundStr(-0.000123, -1), "-1.23E-4");
+    EXPECT_EQ(FNRoundStr(9.999, -1), "1.00E+1");
+    EXPECT_EQ(FNRoundStr(1e9, 3), "1,000,000,000.000");
+}
+
+TEST(SimQ, OneByOneSkipsElimination)
+{
+    Fake_Ui_Port port;
+    SimQ_Matrix A;
+    SimQ_Vector B;
+    int16_t flag = 7;
+    A(1, 1) = 4;
+    B(1) = 2;
+    SimQ(1, A, B, flag);
+    EXPECT_EQ(flag, 0);
+    EXPECT_DOUBLE_EQ(B(1), 0.5);
+    A(1, 1) = 0;
+    B(1) = 2;
+    SimQ(1, A, B, flag);
+    EXPECT_EQ(flag, 0);
+    EXPECT_DOUBLE_EQ(B(1), 2);
+    EXPECT_TRUE(port.boxes.empty());
+}
+
+TEST(SimQ, PivotsOnTheLargestAndSolves)
+{
+    Fake_Ui_Port port;
+    SimQ_Matrix A;
+    SimQ_Vector B;
+    // A zero in A(1,1) needs the exchange of rows.
+    A(1, 1) = 0, A(1, 2) = 2, A(1, 3) = 1;
+    A(2, 1) = 1, A(2, 2) = 1, A(2, 3) = 1;
+    A(3, 1) = 3, A(3, 2) = 0, A(3, 3) = 1;
+    B(1) = 7, B(2) = 6, B(3) = 6;  // x = 1, 2, 3
+    int16_t flag = -1;
+    SimQ(3, A, B, flag);
+    EXPECT_EQ(flag, 0);
+    EXPECT_NEAR(B(1), 1, 1e-12);
+    EXPECT_NEAR(B(2), 2, 1e-12);
+    EXPECT_NEAR(B(3), 3, 1e-12);
+}
+
+TEST(SimQ, ZeroColumnGivesItsMessageAndFlag)
+{
+    Fake_Ui_Port port;
+    port.Answer(Msg::Ans_Ok);
+    SimQ_Matrix A;
+    SimQ_Vector B;
+    A(1, 1) = 1, A(1, 2) = 0, A(1, 3) = 1;
+    A(2, 1) = 2, A(2, 2) = 0, A(2, 3) = 1;
+    A(3, 1) = 1, A(3, 2) = 0, A(3, 3) = 5;
+    int16_t flag = 0;
+    SimQ(3, A, B, flag);
+    EXPECT_EQ(flag, 2);
+    ASSERT_EQ(port.boxes.size(), 1u);
+    EXPECT_EQ(port.boxes[0].prompt, "There is a zero value on diagonal in column 2");
+    EXPECT_EQ(port.boxes[0].style, 0);
+}
+
+TEST(SimQ, TwelveByTwelveAgreesWithTheResidual)
+{
+    Fake_Ui_Port port;
+    std::mt19937 gen(42);
+    std::uniform_real_distribution<double> d(-10, 10);
+    for (int trial = 0; trial < 20; ++trial) {
+        SimQ_Matrix A, A0;
+        SimQ_Vector B, x;
+        for (int i = 1; i <= 12; ++i) {
+            x(i) = d(gen);
+            for (int j = 1; j <= 12; ++j) A(i, j) = (i + j) % 5 == 0 ? 0.0 : d(gen);  // sparse like a force system
+        }
+        for (int i = 1; i <= 12; ++i) {
+            B(i) = 0;
+            for (int j = 1; j <= 12; ++j) B(i) += A(i, j) * x(j);
+        }
+        A0 = A;
+        int16_t flag = -1;
+        SimQ(12, A, B, flag);
+        ASSERT_EQ(flag, 0);
+        for (int i = 1; i <= 12; ++i) EXPECT_NEAR(B(i), x(i), 1e-8 * (1 + std::fabs(x(i))));
+    }
+}
+
+TEST(Runs, ExtremesKeepTheFirstOccurrence)
+{
+    Array2<float, 0, 10, 0, 4> t;
+    t(1, 2) = 5, t(2, 2) = -1, t(3, 2) = 5, t(4, 2) = -1;
+    float mx, mn;
+    int imx = -9, imn = -9;
+    MaxMin2A(t, 2, 1, 4, mx, mn, imx, imn);
+    EXPECT_EQ(mx, 5);
+    EXPECT_EQ(mn, -1);
+    EXPECT_EQ(imx, -9);  // the first element was the maximum: the index stays as it came in
+    EXPECT_EQ(imn, 2);
+    Array2<float, 0, 4, 0, 10> u;
+    u(2, 3) = 7, u(2, 4) = 9;
+    imx = imn = -9;
+    MaxMin2(u, 2, 3, 4, mx, mn, imx, imn);
+    EXPECT_EQ(mx, 9);
+    EXPECT_EQ(imx, 4);
+    EXPECT_EQ(mn, 7);
+    EXPECT_EQ(imn, -9);
+}
+
+TEST(Runs, AverageAndGlobalMax)
+{
+    Array2<float, 0, 10, 0, 4> t;
+    t(3, 1) = 4;
+    t(4, 1) = 8;
+    float r = -1;
+    Average2(3, 3, t, "I_Pointer", 1, r);
+    EXPECT_EQ(r, 4);
+    Average2(3, 4, t, "I_Pointer", 1, r);
+    EXPECT_EQ(r, 6);
+    Average2(3, 4, t, "Other", 1, r);
+    EXPECT_EQ(r, 0);
+    Array1<float, 0, 10> a, b;
+    a(1) = 3, a(2) = -2;
+    b(1) = -6, b(2) = 5;
+    GlobalMax(a, b, 1, 2, r);
+    EXPECT_EQ(r, 6);
+}
+
+TEST(Runs, IndexOutsideTheArrayIsReported)
+{
+    Fake_Ui_Port port;
+    port.Answer(Msg::Ans_Ok);
+    Array1<float, 0, 10> a;
+    float mx = 0, mn = 0;
+    MaxMin1(a, 5, 11, mx, mn);
+    ASSERT_EQ(port.boxes.size(), 1u);
+    EXPECT_NE(port.boxes[0].prompt.find("has occurred in MaxMin1"), std::string::npos);
+}
