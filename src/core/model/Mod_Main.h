@@ -96,6 +96,14 @@ struct Model_Store {
 
     // Colour table (RGB as 0xRRGGBB)
     int32_t Color_Green = 0, Color_Blue = 0, Color_White = 0, Color_Black = 0, Color_Cyan = 0, Color_Magenta = 0;
+
+    // Linkage drawing
+    float Window_Min = 0, Window_Max = 0;
+    float Size_Tiny = 0, Size_Joint = 0, Size_Point = 0, Size_Pivot = 0, Size_Pivot2 = 0;
+    int32_t Draw_Colour = 0, Link_Colour = 0, Link_Colour2 = 0, Back_Colour = 0, Colour_Diff = 0, Last_Colour = 0;
+    int32_t Anim_Blue = 0, Anim_Green = 0, Anim_Black = 0;
+    float Pen_X = 0, Pen_Y = 0;
+    int16_t First_Step = 0, Last_Step = 0, Step_Increment = 0;
 };
 
 Model_Store& store();
