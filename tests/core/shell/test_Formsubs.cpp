@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/Mod_Examples.h"
+#include "model/Mod_Main.h"
+#include "shell/Formsubs.h"
+
+namespace {
+class Output_Labels : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reset_store();
+        Initialize();
+        Use_Units(1);
+    }
+    void Use_Units(int16_t u)
+    {
+        Model_Store& s = store();
+        s.Unit_System = u;
+        int16_t n = 0;
+        Set_Unit_Labels(u, s.Unit_Label, n);
+        Set_Decimals(s.Unit_System);
+    }
+};
+}  // namespace
+
+TEST_F(Output_Labels, MetricLengthsShowInTheSystemsOwnUnit)
+{
+    Use_Units(4);
+    Model_Store& s = store();
+    s.Link_Lengths(1) = 0.04f;
+    s.Link_Lengths(2) = 0.0123456f;
+    s.Link_Lengths(0) = 0.015f;
+    Label_Panel p = Link_Labels();
+    EXPECT_EQ(*p.Links[0], "4");
+    EXPECT_EQ(*p.Links[5], "1.5");
+    // Shown with the display decimals of the system, from the metre value times 100.
+    const double shown = std::stod(*p.Links[1]);
+    EXPECT_NEAR(shown, 1.23456, 0.5 * std::pow(10.0, -s.Dec_Length_Show));
+    for (int i = 0; i <= 5; ++i) EXPECT_EQ(*p.Units[i], s.Unit_Label(6));
+}
+
+TEST_F(Output_Labels, RatioAndPhaseAlwaysShowOneDecimal)
+{
+    Model_Store& s = store();
+    s.Gear_Ratio = -1;
+    s.Phase_Angle_Deg = 60;
+    Label_Panel p = Link_Labels();
+    EXPECT_EQ(*p.Links[7], "-1.0");
+    EXPECT_EQ(*p.Links[8], "60.0");
+    EXPECT_EQ(*p.Links[6], s.Coupler_Angle_Text);
+}
+
+TEST_F(Output_Labels, AngleRunShowsRangeAndSpeedAndClearsTheTimeRows)
+{
+    Model_Store& s = store();
+    s.Omega_Zero = 10;
+    s.Circuit_Name = "Open";
+    Label_Panel p = Angle_Labels();
+    EXPECT_EQ(*p.Linkout2[0], "Open");
+    EXPECT_EQ(*p.Linkout2[1], s.Min_Theta_Text);
+    EXPECT_EQ(*p.Linkout2[4], " 10");
+    EXPECT_EQ(*p.Initial[3], "Delta Theta");
+    EXPECT_EQ(*p.Initial[4], "Omega2");
+    EXPECT_EQ(*p.Unit[2], "deg");
+    EXPECT_EQ(*p.Unit[4], "rad/s");
+    EXPECT_EQ(*p.Initial[6], "");
+    EXPECT_FALSE(*p.Linkout2_Visible[5]);
+    EXPECT_FALSE(*p.Linkout2_Visible[6]);
+    EXPECT_TRUE(*p.Unit_Visible[3]);
+}
+
+TEST_F(Output_Labels, TimeRunShowsAllSixValuesPlain)
+{
+    Model_Store& s = store();
+    s.Theta_Zero = 30;
+    s.Omega_Zero = 10;
+    s.Alpha_Zero = -5;
+    Label_Panel p = Time_Labels();
+    EXPECT_EQ(*p.Linkout2[4], "30");
+    EXPECT_EQ(*p.Linkout2[6], "-5");
+    EXPECT_EQ(*p.Initial[1], "Start Time");
+    EXPECT_EQ(*p.Initial[6], "Alpha0");
+    EXPECT_EQ(*p.Unit[1], "sec");
+    EXPECT_EQ(*p.Unit[6], "rad/s/s");
+    for (int i = 0; i <= 6; ++i) EXPECT_TRUE(*p.Linkout2_Visible[i]);
+    EXPECT_FALSE(p.Unit_Visible[1].has_value());  // left as the screen had it
+}
+
+TEST_F(Output_Labels, OnePositionHidesTheRangeAndKeepsRowNames)
+{
+    store().Theta_Zero = 12.5f;
+    Label_Panel p = Position_Labels();
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_FALSE(*p.Linkout2_Visible[i]);
+        EXPECT_FALSE(*p.Initial_Visible[i]);
+        EXPECT_FALSE(*p.Unit_Visible[i]);
+    }
+    EXPECT_EQ(*p.Linkout2[4], "12.5");
+    EXPECT_FALSE(p.Initial[4].has_value());
+    EXPECT_FALSE(p.Unit[5].has_value());
+}
