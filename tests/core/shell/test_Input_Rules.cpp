@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "Fake_Ui_Port.h"
+#include "model/Mod_Main.h"
+#include "shell/Input_Rules.h"
+
+namespace {
+class Input_Counts : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reset_store();
+        Initialize();
+    }
+    Fake_Ui_Port ui;
+};
+const char* Time_Refusal =
+    "Your time steps are too small - Have > 1024 Points - Increase Delta Time or Reduce Finish Time";
+}  // namespace
+
+TEST_F(Input_Counts, ExactlyA1024StepSweepIsAcceptedAnd1025Refused)
+{
+    EXPECT_TRUE(Angle_Step_Count({"0", "1024", "1", "10", "", ""}));
+    EXPECT_EQ(store().Num_Steps, 1024);
+    EXPECT_EQ(store().Alpha_Zero, 0.0f);
+    EXPECT_EQ(store().Max_Theta_Text, " 1024");
+
+    ui.Answer(Msg::Ans_Ok);
+    EXPECT_FALSE(Angle_Step_Count({"0", "1025", "1", "10", "", ""}));
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].prompt, "Your angle steps are too small - Have > 1024 Points - Increase Delta Theta");
+    EXPECT_EQ(ui.boxes[0].style, Msg::Ok_Only);
+    EXPECT_EQ(store().Num_Steps, 1024);  // never beyond the last result step
+}
+
+TEST_F(Input_Counts, EqualEndsWithAStepGiveOnePoint)
+{
+    EXPECT_TRUE(Angle_Step_Count({"90", "90", "5", "-3", "", ""}));
+    EXPECT_EQ(store().Num_Steps, 0);
+    EXPECT_EQ(store().Omega_Zero, -3.0f);
+}
+
+TEST_F(Input_Counts, ZeroAngleStepIsRefusedWithItsMessage)
+{
+    ui.Answer(Msg::Ans_Ok);
+    const int16_t before = store().Num_Steps;
+    EXPECT_FALSE(Angle_Step_Count({"0", "90", "0", "10", "", ""}));
+    EXPECT_EQ(ui.boxes.at(0).prompt, "Cannot have a zero step size - Please check your data.");
+    EXPECT_EQ(ui.boxes.at(0).style, Msg::Exclamation);
+    EXPECT_EQ(store().Num_Steps, before);
+    EXPECT_EQ(store().Max_Theta, 90.0f);  // the values read stay
+}
+
+TEST_F(Input_Counts, OnePositionCountsTheStoredTimeRange)
+{
+    Model_Store& s = store();
+    s.Calc_Type = 1;
+    EXPECT_TRUE(Time_Step_Count({"7", "8", "9", "4", "2", "30"}));
+    EXPECT_EQ(s.Theta_Zero, 30.0f);
+    EXPECT_EQ(s.Omega_Zero, 4.0f);
+    EXPECT_EQ(s.Alpha_Zero, 2.0f);
+    EXPECT_EQ(s.Start_Time, 0.0f);  // boxes 0..2 not read
+    EXPECT_EQ(s.Num_Steps, 100);    // 5 s by 0.05 s
+
+    s.End_Time = 100;
+    ui.Answer(Msg::Ans_Ok);
+    EXPECT_FALSE(Time_Step_Count({"7", "8", "9", "4", "2", "30"}));
+    EXPECT_EQ(ui.boxes.at(0).prompt, Time_Refusal);
+    EXPECT_EQ(s.Num_Steps, 100);
+}
+
+TEST_F(Input_Counts, TimeRunReadsItsRangeAndRefusesANonPositiveStep)
+{
+    Model_Store& s = store();
+    s.Calc_Type = 2;
+    EXPECT_TRUE(Time_Step_Count({"1", "2", "0.25", "10", "-5", "0"}));
+    EXPECT_EQ(s.Num_Steps, 4);
+    EXPECT_EQ(s.Delta_Theta_Text, " .25");
+    ui.Answer(Msg::Ans_Ok);
+    EXPECT_FALSE(Time_Step_Count({"1", "2", "-0.25", "10", "-5", "0"}));
+    EXPECT_EQ(ui.boxes.at(0).prompt, Time_Refusal);
+}
+
+TEST_F(Input_Counts, EachCalculationTypeShowsItsRows)
+{
+    Calc_Type_View t = View_Of_Calc_Type(2);
+    EXPECT_EQ(t.Initial[3], "Omega Zero");
+    EXPECT_EQ(t.Unit, "sec");
+    EXPECT_TRUE(t.Range_Rows && t.Start_Rows && t.Time_Panel && t.Step_Enabled);
+    EXPECT_FALSE(t.Direction_Panels);
+    Calc_Type_View a = View_Of_Calc_Type(3);
+    EXPECT_EQ(a.Initial[0], "Min Theta");
+    EXPECT_EQ(a.Unit, "deg");
+    EXPECT_TRUE(a.Range_Rows && a.Direction_Panels);
+    EXPECT_FALSE(a.Start_Rows || a.Time_Panel);
+    Calc_Type_View o = View_Of_Calc_Type(1);
+    EXPECT_FALSE(o.Range_Rows || o.Step_Enabled || o.Direction_Panels || o.Time_Panel);
+    EXPECT_TRUE(o.Start_Rows);
+    EXPECT_EQ(o.Initial[0], "");
+}
