@@ -86,3 +86,10 @@ int16_t To_Int16(long long value)
     if (value < -32768 || value > 32767) Raise(Err::Overflow);
     return static_cast<int16_t>(value);
 }
+
+float CSng(double value)
+{
+    float f = static_cast<float>(value);
+    if (std::isinf(f) && !std::isinf(value)) Raise(Err::Overflow);
+    return f;
+}
