@@ -103,6 +103,9 @@ struct Model_Store {
     int16_t Coord_System = 0;
     bool Scalar_Variable = false, Local_Allowed = false, FFT_Variable = false;
     float Zero_Tol = 0;
+
+    // Whole-store comparison, for telling whether an operation left the model untouched
+    bool operator==(const Model_Store&) const = default;
 };
 
 Model_Store& store();
