@@ -47,6 +47,8 @@ public:
     virtual void Set_Mouse_Pointer(int pointer) = 0;
     // Brings up the home screen (modeless), creating it first if needed.
     virtual void Show_Home_Screen() = 0;
+    // The Grashof class shown on the input screen (created if needed, not shown).
+    virtual void Set_Grashof_Caption(const std::string& /*caption*/) {}
 };
 
 // The installed port; a silent one (default answers) until something is installed.
