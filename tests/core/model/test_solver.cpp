@@ -32,9 +32,8 @@ double Mod360(double degrees) { return std::remainder(degrees, 360.0); }
 
 class Solver : public ::testing::Test {
 protected:
-    void SetUp() override { reset_store(), Initialize(); }
     Caption_Port port;
-    Model_Store& s = store();
+    Model_Store& s = (reset_store(), Initialize(), store());
 };
 }  // namespace
 
