@@ -25,22 +25,24 @@ void Infinity_Message(const char* what, double theta2)
 // A link angle from the half-angle root: twice the polar angle of (2 D, N), above -180 and at most 360.
 float Angle_From_Root(float D, float N)
 {
-    double R = 0, Theta = 0;
-    Cart_to_Polar(2.0 * D, N, R, Theta);
-    float deg = Single(2 * Theta);
+    float deg = Single(2 * Atan2D(2.0 * D, N));
     if (deg > 360) deg -= 360;
     return deg;
 }
 
-float Angle_Convention(float v, const std::string& mode)
+struct Angle_Mode_Flags {
+    bool abs, half_turn;
+};
+
+float Angle_Convention(float v, Angle_Mode_Flags mode)
 {
     if (v >= -360 && v < 0) {
         v += 360;
     } else if (v < -360) {
         v += 720;
     }
-    if (mode != "abs" && v < 0) v += 360;
-    if (mode == "180" && v > 180) v -= 360;
+    if (!mode.abs && v < 0) v += 360;
+    if (mode.half_turn && v > 180) v -= 360;
     return v;
 }
 
@@ -223,8 +225,9 @@ void Solve_Step(int i, int16_t& Choice)
     Rotate(Acc(i, 3, 0), Acc(i, 3, 1), s.Theta3_Deg, -1, Acc(i, 4, 0), Acc(i, 4, 1));
 
     const float link_angles[4] = {s.Step_Theta2, s.Step_Theta3, s.Step_Theta4, s.Step_Theta5};
+    const Angle_Mode_Flags mode{s.Angle_Mode == "abs", s.Angle_Mode == "180"};
     for (int row = 0; row <= 3; ++row) {
-        s.Theta_Data(i, row) = Angle_Convention(Single(link_angles[row] * Rad_To_Deg), s.Angle_Mode);
+        s.Theta_Data(i, row) = Angle_Convention(Single(link_angles[row] * Rad_To_Deg), mode);
     }
     float transmission = s.Theta_Data(i, 2) - s.Theta_Data(i, 1);
     if (transmission < 0) transmission += 360;
@@ -363,7 +366,8 @@ void Calculate_Angle_Steps(int16_t& Choice)
 
 void Calculate(int16_t Step, int16_t& Choice)
 {
-    Trap_Errors("Calculate", [&] { Solve_Step(Step, Choice); });
+    static const std::string name = "Calculate";
+    Trap_Errors(name, [&] { Solve_Step(Step, Choice); });
 }
 
 double Theta_At_Time(float T)
