@@ -31,7 +31,7 @@ float Angle_From_Root(float D, float N)
 }
 
 struct Angle_Mode_Flags {
-    bool abs, half_turn;
+    bool absolute, half_turn;
 };
 
 float Angle_Convention(float v, Angle_Mode_Flags mode)
@@ -41,7 +41,7 @@ float Angle_Convention(float v, Angle_Mode_Flags mode)
     } else if (v < -360) {
         v += 720;
     }
-    if (!mode.abs && v < 0) v += 360;
+    if (!mode.absolute && v < 0) v += 360;
     if (mode.half_turn && v > 180) v -= 360;
     return v;
 }
@@ -70,7 +70,7 @@ std::string Cannot_Connect_Text(double degrees)
            "messages\r";
 }
 
-// One root pair of the loop closure: the coefficients of the half-angle quadratic of a link.
+// The quadratic D t^2 + 2 B t + F = 0 in t = tan(theta / 2) that closes the loop for one link.
 struct Quadratic {
     float D, F, B, disc;
 };
