@@ -21,7 +21,7 @@ protected:
     {
         Model_Store& s = store();
         s.Unit_System = u;
-        int16_t n = 0;
+        int16_t n = 18;
         Set_Unit_Labels(u, s.Unit_Label, n);
         Set_Decimals(s.Unit_System);
     }
