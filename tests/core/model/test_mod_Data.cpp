@@ -7,8 +7,6 @@
 #include "runtime/Ui_Port.h"
 
 namespace {
-const char* Positive_Msg = "Link lengths must be positive - Have changed to positive value - Please check your data";
-
 class Input_Transfer : public ::testing::Test {
 protected:
     void SetUp() override
@@ -25,97 +23,9 @@ protected:
         Set_Unit_Labels(u, s.Unit_Label, n);
         Set_Decimals(s.Unit_System);
     }
-    std::array<std::string, 9> Geometry(const std::string& ground = "4")
-    {
-        return {ground, "1", "2.5", "2.5", "1", "-1", "0", "1.5", "30"};
-    }
     Fake_Ui_Port ui;
 };
 }  // namespace
-
-TEST_F(Input_Transfer, NegativeLengthInCentimetresIsMadePositiveOnceAndStoredInMetres)
-{
-    Use_Units(4);
-    ui.Answer(Msg::Ans_Ok);
-    Apply_Linkage_Geometry(Geometry("-2"), true, false);
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].prompt, Positive_Msg);
-    EXPECT_EQ(ui.boxes[0].style, Msg::Exclamation);
-    EXPECT_FLOAT_EQ(store().Link1_Length, 0.02f);
-    EXPECT_FLOAT_EQ(store().Link_Lengths(1), 0.02f);
-    EXPECT_FLOAT_EQ(store().Coupler_Dist, 0.015f);  // box 7 scaled too
-    EXPECT_FLOAT_EQ(store().Gear_Ratio, -1.0f);     // never scaled nor sign-checked
-}
-
-TEST_F(Input_Transfer, GeometryReadsAnglesCircuitAndMarksUnstepped)
-{
-    auto t = Geometry();
-    t[6] = "90abc";  // leading number only
-    t[8] = "-45";
-    Apply_Linkage_Geometry(t, false, true);
-    const Model_Store& s = store();
-    EXPECT_EQ(s.Circuit, 2);
-    EXPECT_NEAR(s.Phase_Angle, 1.5707963f, 1e-6);
-    EXPECT_NEAR(s.Coupler_Angle, -0.7853982f, 1e-6);
-    EXPECT_EQ(s.Coupler_Angle_Text, "-45");
-    EXPECT_EQ(s.Step_Flag, "Y");
-    // Neither option on leaves the circuit alone; a zero length passes silently.
-    t[0] = "0";
-    Apply_Linkage_Geometry(t, false, false);
-    EXPECT_EQ(store().Circuit, 2);
-    EXPECT_EQ(store().Link1_Length, 0.0f);
-}
-
-TEST_F(Input_Transfer, AngleSweepOfMoreThan1024StepsIsRefusedWithFocusOnStep)
-{
-    store().Num_Steps = 36;
-    ui.Answer(Msg::Ans_Ok);
-    Initial_Outcome out = Apply_Initial_Conditions({"0", "360", "0.3"});
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].prompt, "Your angle steps are too small - Have > 1024 Points - Increase Delta Theta");
-    EXPECT_EQ(ui.boxes[0].style, Msg::Ok_Only);
-    EXPECT_TRUE(out.stopped);
-    EXPECT_TRUE(out.focus_step_box);
-    EXPECT_EQ(out.relabel, 0);
-    EXPECT_EQ(store().Num_Steps, 36);  // the refused count never reaches the store
-    EXPECT_EQ(store().Delta_Theta_Text, " .3");
-}
-
-TEST_F(Input_Transfer, CloseRangeCheckUsesNinetyEightPercentOfTheStep)
-{
-    store().Num_Steps = 36;
-    ui.Answer(Msg::Ans_Ok);
-    Initial_Outcome out = Apply_Initial_Conditions({"0", "10", "10.3"});
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].prompt,
-              "Something is wrong. \rStart and end theta are too close together\r or delta theta is too large.");
-    EXPECT_TRUE(out.stopped);
-    EXPECT_EQ(store().Num_Steps, 36);             // old count kept
-    EXPECT_EQ(store().Max_Theta_Text, " 10");     // new range and texts kept
-    EXPECT_FLOAT_EQ(store().Delta_Theta, 10.3f);
-
-    out = Apply_Initial_Conditions({"0", "10", "10.2"});
-    EXPECT_EQ(ui.boxes.size(), 1u);
-    EXPECT_FALSE(out.stopped);
-    EXPECT_EQ(out.relabel, 3);
-    EXPECT_EQ(store().Num_Steps, 1);
-    EXPECT_EQ(store().Alpha_Zero, 0.0f);
-}
-
-TEST_F(Input_Transfer, EqualMinimumAndMaximumRestoresBothBoxes)
-{
-    ui.Answer(Msg::Ans_Ok);
-    Initial_Outcome out = Apply_Initial_Conditions({"90", "90", "5"});
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].prompt,
-              "Minimum angle must be smaller than maximum angle.\rTo rotate CW from max to min, use a negative Omega2.");
-    EXPECT_EQ(ui.boxes[0].style, Msg::Exclamation);
-    EXPECT_TRUE(out.stopped);
-    EXPECT_EQ(out.restore[0], "0");
-    EXPECT_EQ(out.restore[1], "360");
-    EXPECT_FALSE(out.restore[2].has_value());
-    EXPECT_EQ(store().Min_Theta, 0.0f);
-}
 
 TEST_F(Input_Transfer, NonPositiveAngleStepRestoresTheStepWithSignBlank)
 {
@@ -126,24 +36,6 @@ TEST_F(Input_Transfer, NonPositiveAngleStepRestoresTheStepWithSignBlank)
     EXPECT_EQ(out.restore[2], " 10");  // the example's step
     EXPECT_EQ(store().Min_Theta, 10.0f);  // read before the failing check
     EXPECT_EQ(store().Max_Theta, 20.0f);
-}
-
-TEST_F(Input_Transfer, NegativeTimeStepIsResetAndTheRunGoesOn)
-{
-    store().Calc_Type = 2;
-    ui.Answer(Msg::Ans_Ok);
-    Initial_Outcome out = Apply_Initial_Conditions({"0", "2", "-0.1"});
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].prompt, "Time steps must be positive - will reset");
-    EXPECT_EQ(ui.boxes[0].style, Msg::Ok_Only);
-    EXPECT_FALSE(out.stopped);
-    EXPECT_EQ(out.relabel, 2);
-    EXPECT_EQ(out.restore[2], " .1");
-    EXPECT_FLOAT_EQ(store().Delta_Time, 0.1f);
-    EXPECT_EQ(store().Num_Steps, 20);
-    EXPECT_EQ(store().Min_Theta_Text, " 0");
-    EXPECT_EQ(store().Max_Theta_Text, " 2");
-    EXPECT_EQ(store().Delta_Theta_Text, " .1");
 }
 
 TEST_F(Input_Transfer, ZeroTimeStepKeepsThePreviousStep)

@@ -42,17 +42,6 @@ TEST_F(Output_Labels, MetricLengthsShowInTheSystemsOwnUnit)
     for (int i = 0; i <= 5; ++i) EXPECT_EQ(*p.Units[i], s.Unit_Label(6));
 }
 
-TEST_F(Output_Labels, RatioAndPhaseAlwaysShowOneDecimal)
-{
-    Model_Store& s = store();
-    s.Gear_Ratio = -1;
-    s.Phase_Angle_Deg = 60;
-    Label_Panel p = Link_Labels();
-    EXPECT_EQ(*p.Links[7], "-1.0");
-    EXPECT_EQ(*p.Links[8], "60.0");
-    EXPECT_EQ(*p.Links[6], s.Coupler_Angle_Text);
-}
-
 TEST_F(Output_Labels, AngleRunShowsRangeAndSpeedAndClearsTheTimeRows)
 {
     Model_Store& s = store();
@@ -70,35 +59,4 @@ TEST_F(Output_Labels, AngleRunShowsRangeAndSpeedAndClearsTheTimeRows)
     EXPECT_FALSE(*p.Linkout2_Visible[5]);
     EXPECT_FALSE(*p.Linkout2_Visible[6]);
     EXPECT_TRUE(*p.Unit_Visible[3]);
-}
-
-TEST_F(Output_Labels, TimeRunShowsAllSixValuesPlain)
-{
-    Model_Store& s = store();
-    s.Theta_Zero = 30;
-    s.Omega_Zero = 10;
-    s.Alpha_Zero = -5;
-    Label_Panel p = Time_Labels();
-    EXPECT_EQ(*p.Linkout2[4], "30");
-    EXPECT_EQ(*p.Linkout2[6], "-5");
-    EXPECT_EQ(*p.Initial[1], "Start Time");
-    EXPECT_EQ(*p.Initial[6], "Alpha0");
-    EXPECT_EQ(*p.Unit[1], "sec");
-    EXPECT_EQ(*p.Unit[6], "rad/s/s");
-    for (int i = 0; i <= 6; ++i) EXPECT_TRUE(*p.Linkout2_Visible[i]);
-    EXPECT_FALSE(p.Unit_Visible[1].has_value());  // left as the screen had it
-}
-
-TEST_F(Output_Labels, OnePositionHidesTheRangeAndKeepsRowNames)
-{
-    store().Theta_Zero = 12.5f;
-    Label_Panel p = Position_Labels();
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_FALSE(*p.Linkout2_Visible[i]);
-        EXPECT_FALSE(*p.Initial_Visible[i]);
-        EXPECT_FALSE(*p.Unit_Visible[i]);
-    }
-    EXPECT_EQ(*p.Linkout2[4], "12.5");
-    EXPECT_FALSE(p.Initial[4].has_value());
-    EXPECT_FALSE(p.Unit[5].has_value());
 }

@@ -33,13 +33,6 @@ TEST_F(Input_Counts, ExactlyA1024StepSweepIsAcceptedAnd1025Refused)
     EXPECT_EQ(store().Num_Steps, 1024);  // never beyond the last result step
 }
 
-TEST_F(Input_Counts, EqualEndsWithAStepGiveOnePoint)
-{
-    EXPECT_TRUE(Angle_Step_Count({"90", "90", "5", "-3", "", ""}));
-    EXPECT_EQ(store().Num_Steps, 0);
-    EXPECT_EQ(store().Omega_Zero, -3.0f);
-}
-
 TEST_F(Input_Counts, ZeroAngleStepIsRefusedWithItsMessage)
 {
     ui.Answer(Msg::Ans_Ok);
@@ -67,34 +60,4 @@ TEST_F(Input_Counts, OnePositionCountsTheStoredTimeRange)
     EXPECT_FALSE(Time_Step_Count({"7", "8", "9", "4", "2", "30"}));
     EXPECT_EQ(ui.boxes.at(0).prompt, Time_Refusal);
     EXPECT_EQ(s.Num_Steps, 100);
-}
-
-TEST_F(Input_Counts, TimeRunReadsItsRangeAndRefusesANonPositiveStep)
-{
-    Model_Store& s = store();
-    s.Calc_Type = 2;
-    EXPECT_TRUE(Time_Step_Count({"1", "2", "0.25", "10", "-5", "0"}));
-    EXPECT_EQ(s.Num_Steps, 4);
-    EXPECT_EQ(s.Delta_Theta_Text, " .25");
-    ui.Answer(Msg::Ans_Ok);
-    EXPECT_FALSE(Time_Step_Count({"1", "2", "-0.25", "10", "-5", "0"}));
-    EXPECT_EQ(ui.boxes.at(0).prompt, Time_Refusal);
-}
-
-TEST_F(Input_Counts, EachCalculationTypeShowsItsRows)
-{
-    Calc_Type_View t = View_Of_Calc_Type(2);
-    EXPECT_EQ(t.Initial[3], "Omega Zero");
-    EXPECT_EQ(t.Unit, "sec");
-    EXPECT_TRUE(t.Range_Rows && t.Start_Rows && t.Time_Panel && t.Step_Enabled);
-    EXPECT_FALSE(t.Direction_Panels);
-    Calc_Type_View a = View_Of_Calc_Type(3);
-    EXPECT_EQ(a.Initial[0], "Min Theta");
-    EXPECT_EQ(a.Unit, "deg");
-    EXPECT_TRUE(a.Range_Rows && a.Direction_Panels);
-    EXPECT_FALSE(a.Start_Rows || a.Time_Panel);
-    Calc_Type_View o = View_Of_Calc_Type(1);
-    EXPECT_FALSE(o.Range_Rows || o.Step_Enabled || o.Direction_Panels || o.Time_Panel);
-    EXPECT_TRUE(o.Start_Rows);
-    EXPECT_EQ(o.Initial[0], "");
 }

@@ -73,57 +73,6 @@ TEST_F(Linkage_Drawing, AutoscaleWithHiddenLinksFitsTheCouplerPointAndZooms)
     EXPECT_FLOAT_EQ(store().Window_Max, (3.0f + 0.625f) * 0.5f);
 }
 
-TEST_F(Linkage_Drawing, SetupScalesTheSquareWindowAndSizesFromItsUpperEdge)
-{
-    Recording_Canvas pic;
-    Drawing_Setup(pic, true);
-    const Model_Store& s = store();
-    auto scale = pic.Of("Scale");
-    ASSERT_EQ(scale.size(), 1u);
-    EXPECT_FLOAT_EQ(scale[0].a, -2.625f);
-    EXPECT_FLOAT_EQ(scale[0].b, -2.625f);
-    EXPECT_FLOAT_EQ(scale[0].c, 5.625f);
-    EXPECT_FLOAT_EQ(s.Y_Flip, 3.0f);
-    EXPECT_NEAR(s.Size_Joint, 5.625 * 0.015, 1e-6);
-    EXPECT_NEAR(s.Size_Pivot, 5.625 * 0.03, 1e-6);
-    EXPECT_EQ(pic.Of("Back").at(0).colour, White);
-    EXPECT_TRUE(pic.Of("Cls").empty());  // single-stepping keeps the picture
-    store().Step_Flag = "N";
-    Drawing_Setup(pic, false);
-    EXPECT_EQ(pic.Of("Cls").size(), 1u);
-}
-
-TEST_F(Linkage_Drawing, AutoscaleOffBeforeAnyScalingGivesAnEmptyWindow)
-{
-    Recording_Canvas pic;
-    Drawing_Setup(pic, false);
-    EXPECT_EQ(store().Window_Max, 0.0f);
-    EXPECT_EQ(store().Size_Joint, 0.0f);
-}
-
-TEST_F(Linkage_Drawing, LinksAreAChainFlippedUpward)
-{
-    Recording_Canvas pic;
-    Drawing_Setup(pic, true);
-    pic.ops.clear();
-    Drawsub(0, pic, false);
-    const float yf = store().Y_Flip;
-    auto lines = pic.Of("Line");
-    auto tos = pic.Of("LineTo");
-    ASSERT_EQ(lines.size(), 2u);
-    ASSERT_EQ(tos.size(), 4u);
-    // O2 -> A, then B, C, O5; A -> P, then B.
-    EXPECT_FLOAT_EQ(lines[0].b, yf);
-    EXPECT_FLOAT_EQ(lines[0].c, 1);
-    EXPECT_FLOAT_EQ(lines[0].d, yf - 0);
-    EXPECT_FLOAT_EQ(tos[0].a, 3);
-    EXPECT_FLOAT_EQ(tos[0].b, yf - 2);
-    EXPECT_FLOAT_EQ(tos[2].a, 4);  // O5 at the ground length
-    EXPECT_FLOAT_EQ(lines[1].c, 2);
-    EXPECT_FLOAT_EQ(lines[1].d, yf - 3);
-    for (auto& o : lines) EXPECT_EQ(o.colour, Magenta);
-}
-
 TEST_F(Linkage_Drawing, NegativeRatioDrawsTwoTouchingGears)
 {
     Recording_Canvas pic;
@@ -160,21 +109,6 @@ TEST_F(Linkage_Drawing, PositiveRatioAddsAnIdlerTouchingBothGears)
     for (auto& c : pic.Of("Circle"))
         if (c.colour == Blue && std::fabs(c.a - idler.a) < 1e-6) ++blue_at_idler;
     EXPECT_EQ(blue_at_idler, 2);
-}
-
-TEST_F(Linkage_Drawing, HiddenLinksDrawOnlyTheCouplerPointMarks)
-{
-    store().Hide_Links = "Y";
-    Recording_Canvas pic;
-    Drawing_Setup(pic, true);
-    pic.ops.clear();
-    Drawsub(1, pic, false);
-    EXPECT_TRUE(pic.ops.empty());
-    Drawsub(1, pic, true);
-    ASSERT_EQ(pic.ops.size(), 2u);
-    EXPECT_EQ(pic.ops[0].kind, "PSet");
-    EXPECT_FLOAT_EQ(pic.ops[0].a, 1);
-    EXPECT_EQ(pic.ops[1].kind, "Circle");
 }
 
 TEST_F(Linkage_Drawing, CouplerPathBreaksAtUnassembledSteps)
@@ -220,30 +154,6 @@ TEST_F(Linkage_Drawing, JointAtOriginStopsTheCycleAndLeavesThePreviousStep)
     EXPECT_FLOAT_EQ(last.d, s.Y_Flip + 2);
 }
 
-TEST_F(Linkage_Drawing, EachPositionIsDrawnHeldAndErased)
-{
-    Recording_Canvas pic;
-    Drawing_Setup(pic, true);
-    pic.ops.clear();
-    bool stop = true;
-    std::vector<size_t> at_wait;
-    Drawone(0, pic, false, stop, [&] { at_wait.push_back(pic.ops.size()); });
-    EXPECT_FALSE(stop);
-    ASSERT_EQ(at_wait.size(), 1u);
-    EXPECT_EQ(pic.refreshes, 1);  // painted before the wait
-    EXPECT_EQ(pic.ops[0].colour, Magenta);
-    EXPECT_EQ(pic.ops[at_wait[0]].colour, White);
-    EXPECT_EQ(store().Last_Colour, White);
-}
-
-TEST_F(Linkage_Drawing, NoCyclesDrawNothing)
-{
-    store().Anim_Cycles = 0;
-    Recording_Canvas pic;
-    Animate_Cycles(pic, false, nullptr);
-    EXPECT_TRUE(pic.ops.empty());
-}
-
 TEST_F(Linkage_Drawing, SpeedBarMapsToTheHoldTime)
 {
     Check_Parameters_Values(32767, " 2.5", true, false, true);
@@ -258,31 +168,4 @@ TEST_F(Linkage_Drawing, SpeedBarMapsToTheHoldTime)
     EXPECT_EQ(store().Anim_Speed, 32767);
     EXPECT_EQ(store().Anim_Cycles, 4);
     EXPECT_EQ(store().Hide_Links, "Y");
-}
-
-TEST_F(Linkage_Drawing, StepLabelShowsAngleOrTime)
-{
-    Model_Store& s = store();
-    s.Theta_Data(1, 0) = 12.345f;
-    int16_t i = 1;
-    EXPECT_EQ(Step_Label_Text(i), "12.3");
-    s.Calc_Type = 2;
-    s.Start_Time = 1;
-    s.Delta_Time = 0.05f;
-    i = 3;
-    EXPECT_EQ(Step_Label_Text(i), "1.15");
-    s.Calc_Type = 1;
-    s.Theta_Data(0, 0) = 30;
-    EXPECT_EQ(Step_Label_Text(i), "30.0");
-    EXPECT_EQ(i, 0);
-}
-
-TEST_F(Linkage_Drawing, CentimetresPlaceTheGroundPivotInStoredPointUnits)
-{
-    Model_Store& s = store();
-    s.Unit_System = 4;
-    s.Link1_Length = 0.04f;
-    EXPECT_FLOAT_EQ(Ground_X(), 4.0f);
-    s.Unit_System = 5;
-    EXPECT_FLOAT_EQ(Ground_X(), 40.0f);
 }
