@@ -96,6 +96,17 @@ struct Model_Store {
 
     // Colour table (RGB as 0xRRGGBB)
     int32_t Color_Green = 0, Color_Blue = 0, Color_White = 0, Color_Black = 0, Color_Cyan = 0, Color_Magenta = 0;
+
+    // Force solution: the system of step 0 as assembled, before it is solved (shown by the matrix screen)
+    Array2<double, 1, 12, 1, 12> Matrix_A0;
+    Array1<double, 1, 12> Matrix_B0;
+
+    // Fourier transform
+    Array2<double, 0, Max_Steps, 0, 3> DFT_Data;
+    float DFT_Zero = 0;
+    int16_t Num_Harmonics_Out = 0, FFT_Harmonics = 0;
+    std::string FFT_Unit;
+    bool FFT_Select = false;
 };
 
 Model_Store& store();
