@@ -63,8 +63,9 @@ void Force_Analysis(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Arr
         // Centre-of-gravity velocities, base units
         s.Veloc_Data(i, 4, 0) = om[2] * g[2] * -sn[2];
         s.Veloc_Data(i, 4, 1) = om[2] * g[2] * cs[2];
-        s.Veloc_Data(i, 5, 0) = om[4] * g[4] * -sn[4];
-        s.Veloc_Data(i, 5, 1) = om[4] * g[4] * cs[4];
+        // Links 3 and 4 hang on moving joints (A, C): their CGs carry those joints' motion.
+        s.Veloc_Data(i, 5, 0) = om[4] * g[4] * -sn[4] + s.Veloc_Data(i, 1, 0) / k_u;
+        s.Veloc_Data(i, 5, 1) = om[4] * g[4] * cs[4] + s.Veloc_Data(i, 1, 1) / k_u;
         s.Veloc_Data(i, 6, 0) = om[5] * g[5] * -sn[5];
         s.Veloc_Data(i, 6, 1) = om[5] * g[5] * cs[5];
         s.Veloc_Data(i, 7, 0) = om[3] * g[3] * -sn[3] + s.Veloc_Data(i, 0, 0) / k_u;
@@ -76,13 +77,15 @@ void Force_Analysis(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Arr
         const float fric_x = Ff * F(std::cos(beta)), fric_y = Ff * F(std::sin(beta));
 
         // Centre-of-gravity accelerations, base units
-        const float aAx = s.Accel_Data(i, 0, 0) / k_u, aAy = s.Accel_Data(i, 0, 1) / k_u;
-        s.Accel_Data(i, 5, 0) = F(-Sq(om[3]) * g[3] * cs[3] - al[3] * g[3] * sn[3] + aAx);
-        s.Accel_Data(i, 5, 1) = F(-Sq(om[3]) * g[3] * sn[3] + al[3] * g[3] * cs[3] + aAy);
+        // the first joint's acceleration: A for link 3, C for link 4, none for the cranks
         const int accel_row[6] = {0, 0, 6, 5, 7, 8};
-        for (int k : {2, 4, 5}) {
-            s.Accel_Data(i, accel_row[k], 0) = F(-Sq(om[k]) * g[k] * cs[k] - al[k] * g[k] * sn[k]);
-            s.Accel_Data(i, accel_row[k], 1) = F(-Sq(om[k]) * g[k] * sn[k] + al[k] * g[k] * cs[k]);
+        const int joint_row[6] = {-1, -1, -1, 0, 1, -1};
+        for (int k = 2; k <= 5; ++k) {
+            float jx = 0, jy = 0;
+            if (joint_row[k] >= 0)
+                jx = s.Accel_Data(i, joint_row[k], 0) / k_u, jy = s.Accel_Data(i, joint_row[k], 1) / k_u;
+            s.Accel_Data(i, accel_row[k], 0) = F(-Sq(om[k]) * g[k] * cs[k] - al[k] * g[k] * sn[k] + jx);
+            s.Accel_Data(i, accel_row[k], 1) = F(-Sq(om[k]) * g[k] * sn[k] + al[k] * g[k] * cs[k] + jy);
         }
         for (int k = 2; k <= 5; ++k) {
             max_[k] = Link_Mass(k) * s.Accel_Data(i, accel_row[k], 0);
