@@ -54,10 +54,10 @@ void Transform(int16_t N, const Sample_Source& sample)
     if (N < 1) return;
 
     std::vector<double> x(static_cast<size_t>(N));
-    for (int j = 1; j <= N; ++j) x[static_cast<size_t>(j - 1)] = sample(static_cast<int16_t>(j));
+    // each term is divided by N: done once per sample rather than once per term
+    for (int j = 1; j <= N; ++j) x[static_cast<size_t>(j - 1)] = sample(static_cast<int16_t>(j)) / static_cast<double>(N);
 
     const Angle_Table table(N);
-    const double n = N;
     for (int k = 1; k <= N; ++k) {
         const int step = k - 1;
         double re = 0, im = 0;
@@ -68,8 +68,8 @@ void Transform(int16_t N, const Sample_Source& sample)
             const double cd = 1 - delta * delta / 2, sd = delta - delta * delta * delta / 6;
             const double ca = table.cos_r[static_cast<size_t>(r)], sa = table.sin_r[static_cast<size_t>(r)];
             const double cos_t = ca * cd - sa * sd, sin_t = sa * cd + ca * sd;
-            re = re + x[static_cast<size_t>(j)] * cos_t / n;
-            im = im - x[static_cast<size_t>(j)] * sin_t / n;
+            re = re + x[static_cast<size_t>(j)] * cos_t;
+            im = im - x[static_cast<size_t>(j)] * sin_t;
             r += step;
             if (r >= N) r -= N;
             m += step;
