@@ -97,6 +97,13 @@ struct Model_Store {
     // Colour table (RGB as 0xRRGGBB)
     int32_t Color_Green = 0, Color_Blue = 0, Color_White = 0, Color_Black = 0, Color_Cyan = 0, Color_Magenta = 0;
 
+    // Selection record: classification of the output slots, their frame, the variable classified last
+    Array1<int16_t, 0, 22> Var_Type;
+    Array1<int16_t, 0, 4> Var_Row, Comp_Code;
+    int16_t Coord_System = 0;
+    bool Scalar_Variable = false, Local_Allowed = false, FFT_Variable = false;
+    float Zero_Tol = 0;
+
     // Force solution: the system of step 0 as assembled, before it is solved (shown by the matrix screen)
     Array2<double, 1, 12, 1, 12> Matrix_A0;
     Array1<double, 1, 12> Matrix_B0;
@@ -107,6 +114,9 @@ struct Model_Store {
     int16_t Num_Harmonics_Out = 0, FFT_Harmonics = 0;
     std::string FFT_Unit;
     bool FFT_Select = false;
+
+    // Whole-store comparison, for telling whether an operation left the model untouched
+    bool operator==(const Model_Store&) const = default;
 };
 
 Model_Store& store();
