@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Mod_Main.h"
+#include "model/Mod_Plotsubs.h"
 #include "runtime/Number_Text.h"
 
 namespace {
@@ -111,6 +112,16 @@ void Compute(int16_t& N, const Sample_Source& sample)
     s.Num_Harmonics_Out = static_cast<int16_t>(std::floor(N / 2.0 + 0.5));
     Transform(N, sample);
     Copy_Transform();
+}
+
+void Compute(int16_t& N)
+{
+    // one value carried from sample to sample: a step the catalogue refuses repeats the last one
+    float value = 0;
+    Compute(N, [&value](int16_t j) {
+        Select_Variable(j, 1, value);
+        return value;
+    });
 }
 
 std::vector<int16_t> Harmonics_List(int16_t N)

@@ -5,11 +5,13 @@
 #include <functional>
 #include <vector>
 
-// The value of the transformed function at step j (the screen passes the catalogue's value of slot 1).
+// The value of the transformed function at step j.
 using Sample_Source = std::function<float(int16_t j)>;
 
 // Num_Harmonics_Out, the transform of samples 1..N and the copy into Current_FFT.
 void Compute(int16_t& N, const Sample_Source& sample);
+// The same for the function chosen for selection slot 1.
+void Compute(int16_t& N);
 // Fills DFT_Data rows 1..N: real, imaginary, magnitude, phase in degrees.
 void Transform(int16_t N, const Sample_Source& sample);
 // Current_FFT rows 0..Num_Harmonics_Out - 1 from DFT_Data (amplitudes of rows above 0 doubled).

@@ -7,6 +7,7 @@
 #include "Fake_Ui_Port.h"
 #include "dynamics/mod_DFT.h"
 #include "model/Mod_Main.h"
+#include "model/Mod_Plotsubs.h"
 
 namespace {
 constexpr double Pi_ = 3.14159265358979323846;
@@ -159,4 +160,16 @@ TEST_F(DFT, ClearsStopAtTheirTables)
     EXPECT_EQ(s.DFT_Data(10, 3), 0);
     EXPECT_EQ(s.DFT_Data(11, 0), 4);
     EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(DFT, TransformsTheFunctionOfSlotOne)
+{
+    Model_Store& s = store();
+    for (int i = 0; i <= 36; ++i) s.Torque_Data(i, 0) = static_cast<float>(3 + 2 * std::cos(2 * Pi_ * 4 * (i - 1) / 36));
+    Set_Variable("Torque 12", 1);
+    int16_t n = 36;
+    Compute(n);
+    Expect_Row(0, 3, 0, 3, 0);
+    Expect_Row(4, 2, 0, 2, 0);
+    Expect_Row(1, 0, 0, 0, 0);
 }
