@@ -51,6 +51,8 @@ public:
     virtual void Model_Was_Read() {}
     // Centres the input screen and shows it modally.
     virtual void Show_Input_Screen() {}
+    // The Grashof class shown on the input screen (created if needed, not shown).
+    virtual void Set_Grashof_Caption(const std::string& /*caption*/) {}
 };
 
 // The installed port; a silent one (default answers) until something is installed.
