@@ -3,18 +3,11 @@
 #include <cmath>
 
 #include "model/Mod_Numeric.h"
+#include "model/Mod_VastrelW.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Ui_Port.h"
 
 namespace {
-// Scales rows First..Last of one step of a point array (until the solver's scaling routines land).
-template <typename Arr>
-void Scale_Rows(Arr& data, int step, float factor, int first, int last)
-{
-    for (int r = first; r <= last; ++r)
-        for (int xy = 0; xy <= 1; ++xy) data(step, r, xy) = data(step, r, xy) * factor;
-}
-
 float F(double v) { return static_cast<float>(v); }
 
 double Sq(float v) { return static_cast<double>(v) * static_cast<double>(v); }
@@ -179,8 +172,8 @@ void Force_Analysis(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Arr
         Torque_Data(i, 4) = F(B(9) / lambda);
 
         if (s.Unit_System == 4 || s.Unit_System == 5) {
-            Scale_Rows(s.Veloc_Data, i, k_u, 4, 7);
-            Scale_Rows(s.Accel_Data, i, k_u, 5, 8);
+            Scale_Velocities(static_cast<int16_t>(i), k_u, 4, 7);
+            Scale_Accelerations(static_cast<int16_t>(i), k_u, 5, 8);
         }
     }
     s.Dynamics_Done = true;

@@ -6,7 +6,9 @@
 #include "Fake_Ui_Port.h"
 #include "Translating_Linkage.h"
 #include "dynamics/Force_Analysis.h"
+#include "model/Mod_Examples.h"
 #include "model/Mod_Numeric.h"
+#include "model/Mod_VastrelW.h"
 
 namespace {
 constexpr float Sentinel = 99.5f;
@@ -208,5 +210,51 @@ TEST_F(ForceAnalysis, PowerAndForceBalanceOfTranslatingLinkage)
         const double fy = 0.5 - 0.6 * vy / speed - m34 * ay - m5 * (-w * w * g5 * std::sin(u5) + al * g5 * std::cos(u5));
         EXPECT_NEAR(s.Force_Data(i, 7, 0), fx, 1e-3 * (1 + std::fabs(fx)));
         EXPECT_NEAR(s.Force_Data(i, 7, 1), fy, 1e-3 * (1 + std::fabs(fy)));
+    }
+}
+
+// Over both built-in examples, solved by the kinematic solver in one-degree steps: input power plus
+// load power equals the rate of change of kinetic energy (a fourth-order difference over the steps).
+TEST_F(ForceAnalysis, PowerBalanceOverTheExamples)
+{
+    for (bool second : {false, true}) {
+        reset_store();
+        Model_Store& s = store();
+        Initialize();
+        if (second) Load_Nonunity_Example();
+        s.Delta_Theta_Rad = static_cast<float>(Translating_Linkage::Pi_ / 180);
+        s.Num_Steps = 360;
+        int16_t choice = 4;
+        Calculate_Motion(3, choice);
+        ASSERT_TRUE(ui.boxes.empty());
+        s.Link_CG(2, 0) = 0;  // see the mesh-force arm of link 2
+        s.Ext_Force3_X = 0.3f, s.Ext_Force3_Y = -0.2f, s.Force_Point3_Dist = 0.4f, s.Force_Point3_Angle = 30;
+        s.Ext_Force4_X = -0.1f, s.Ext_Force4_Y = 0.25f, s.Force_Point4_Dist = 0.2f, s.Force_Point4_Angle = 70;
+        s.Ext_Torque(3) = 0.05f, s.Ext_Torque(4) = -0.08f, s.Friction_3 = 0.15f;
+        Solve();
+        const int cg_row[6] = {0, 0, 4, 7, 5, 6};
+        auto kinetic = [&](int i) {
+            double e = 0;
+            for (int k = 2; k <= 5; ++k) {
+                double vx = s.Veloc_Data(i, cg_row[k], 0), vy = s.Veloc_Data(i, cg_row[k], 1), w = s.Omega_Data(i, k - 2);
+                e += 0.5 * s.Link_Mass(k) * (vx * vx + vy * vy) + 0.5 * s.Link_Inertia(k) * w * w;
+            }
+            return e;
+        };
+        auto load_power = [&](int i, int k, float fx, float fy, float dist, float ang_deg, float torque) {
+            double w = s.Omega_Data(i, k - 2), psi = ang_deg * Translating_Linkage::Pi_ / 180 + s.Theta_Data(i, k - 2) * Translating_Linkage::Pi_ / 180;
+            double moment = dist * (std::cos(psi) * fy - std::sin(psi) * fx);
+            return fx * s.Veloc_Data(i, cg_row[k], 0) + fy * s.Veloc_Data(i, cg_row[k], 1) + (moment + torque) * w;
+        };
+        const double dt = s.Delta_Theta_Rad / s.Omega_Zero;
+        for (int i = 2; i <= 358; ++i) {
+            double vbx = s.Veloc_Data(i, 2, 0), vby = s.Veloc_Data(i, 2, 1), vb = std::hypot(vbx, vby);
+            double friction = -s.Friction_3 * (vbx * s.Veloc_Data(i, 7, 0) + vby * s.Veloc_Data(i, 7, 1)) / vb;
+            double input = s.Torque_Data(i, 0) * (s.Omega_Data(i, 0) + s.Omega_Data(i, 3) / s.Gear_Ratio);
+            double loads = load_power(i, 3, s.Ext_Force3_X, s.Ext_Force3_Y, s.Force_Point3_Dist, s.Force_Point3_Angle, s.Ext_Torque(3)) +
+                           load_power(i, 4, s.Ext_Force4_X, s.Ext_Force4_Y, s.Force_Point4_Dist, s.Force_Point4_Angle, s.Ext_Torque(4)) + friction;
+            double dkdt = (kinetic(i - 2) - 8 * kinetic(i - 1) + 8 * kinetic(i + 1) - kinetic(i + 2)) / (12 * dt);
+            EXPECT_NEAR(input + loads, dkdt, 2e-3 * (std::fabs(input) + std::fabs(dkdt) + 1)) << "example " << second << " step " << i;
+        }
     }
 }
