@@ -109,7 +109,9 @@ void Force_Analysis(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Arr
         A(3, 3) = -(a * s.Trig_Sin2 - g[2] * sn[2]);
         A(3, 4) = a * s.Trig_Cos2 - g[2] * cs[2];
         A(3, 9) = 1;
-        A(3, 10) = r2 - g[2] * sn[2] + t * g[2] * sn[2];
+        // The mesh force acts at (sigma r2, 0): its arm from G2 is (sigma r2 - g2 c2, -g2 s2), so the
+        // moment is (r2 - sigma g2 c2) W + t g2 s2 W. With G2 on the pivot this is r2 for either sign.
+        A(3, 10) = r2 - sigma * g[2] * cs[2] + t * g[2] * sn[2];
         B(3) = ia[2];
         // Link 3
         A(4, 3) = -1, A(4, 5) = 1;

@@ -184,7 +184,7 @@ TEST_F(ForceAnalysis, PowerAndForceBalanceOfTranslatingLinkage)
     Model_Store& s = store();
     Translating_Linkage L = Translating_Run(7);
     Set_Masses();
-    s.Link_CG(2, 0) = 0;  // the mesh force's arm on link 2 balances only with G2 on the pivot
+    s.Link_CG(2, 0) = 0;  // the hand-solved motion below keeps G2 on the pivot
     s.Link_CG(3, 0) = 0.8f, s.Link_CG(3, 1) = 0.4f;
     s.Link_CG(4, 0) = 1.1f, s.Link_CG(4, 1) = -0.2f;
     s.Link_CG(5, 0) = 0.6f, s.Link_CG(5, 1) = 0.5f;
@@ -227,7 +227,6 @@ TEST_F(ForceAnalysis, PowerBalanceOverTheExamples)
         int16_t choice = 4;
         Calculate_Motion(3, choice);
         ASSERT_TRUE(ui.boxes.empty());
-        s.Link_CG(2, 0) = 0;  // see the mesh-force arm of link 2
         s.Ext_Force3_X = 0.3f, s.Ext_Force3_Y = -0.2f, s.Force_Point3_Dist = 0.4f, s.Force_Point3_Angle = 30;
         s.Ext_Force4_X = -0.1f, s.Ext_Force4_Y = 0.25f, s.Force_Point4_Dist = 0.2f, s.Force_Point4_Angle = 70;
         s.Ext_Torque(3) = 0.05f, s.Ext_Torque(4) = -0.08f, s.Friction_3 = 0.15f;
