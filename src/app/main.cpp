@@ -2,10 +2,14 @@
 #include <QWidget>
 
 #include "model/Mod_Main.h"
+#include "platform/Message_Box.h"
+#include "shell/Screen_Catalogue.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    Install_Qt_Port();
+    Register_Screens();
     Initialize();
     QWidget home;
     home.setWindowTitle("VASTREL");
