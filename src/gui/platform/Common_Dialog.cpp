@@ -58,7 +58,9 @@ std::optional<File_Choice> Qt_Dialog_Presenter::Choose_File(const File_Request& 
         dialog.selectNameFilter(filters[index - 1]);
     }
     if (!r.file_name.empty()) dialog.selectFile(QString::fromStdString(r.file_name));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    bool accepted = dialog.exec() == QDialog::Accepted;
+    Return_Keyboard_To_Active_Screen();
+    if (!accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     File_Choice choice;
     choice.path = dialog.selectedFiles().first().toStdString();
     choice.filter_index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
@@ -69,7 +71,9 @@ std::optional<File_Choice> Qt_Dialog_Presenter::Choose_File(const File_Request& 
 bool Qt_Dialog_Presenter::Choose_Printer(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, Screen::Active());
-    return dialog.exec() == QDialog::Accepted;
+    bool accepted = dialog.exec() == QDialog::Accepted;
+    Return_Keyboard_To_Active_Screen();
+    return accepted;
 }
 
 Dialog_Presenter* Install_Dialog_Presenter(Dialog_Presenter* p)

@@ -20,7 +20,8 @@ public:
     explicit Control_Filter(QWidget* control) : QObject(control) { control->installEventFilter(this); }
     static Control_Filter* Of(QWidget* control)
     {
-        if (auto* f = control->findChild<Control_Filter*>(QString(), Qt::FindDirectChildrenOnly)) return f;
+        for (QObject* child : control->children())
+            if (auto* f = dynamic_cast<Control_Filter*>(child)) return f;
         return new Control_Filter(control);
     }
 

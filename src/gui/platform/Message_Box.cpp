@@ -7,6 +7,7 @@
 
 #include "platform/Mouse_Pointer.h"
 #include "platform/Qt_Text.h"
+#include "platform/Screen.h"
 
 namespace {
 using SB = QMessageBox::StandardButton;
@@ -108,6 +109,7 @@ int Qt_Message_Presenter::Show(const std::string& prompt, int style)
     std::unique_ptr<QMessageBox> box = Build_Message_Box(prompt, style);
     box->setWindowModality(Qt::ApplicationModal);
     box->exec();
+    Return_Keyboard_To_Active_Screen();
     return Answer_Of(*box);
 }
 

@@ -212,6 +212,11 @@ int Screen::Window_State() const
 
 void Screen::Refresh() { repaint(); }
 
+void Return_Keyboard_To_Active_Screen()
+{
+    if (active && active->isVisible()) active->activateWindow();
+}
+
 void Unload(Screen& s)
 {
     Forget(&s);

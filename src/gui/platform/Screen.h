@@ -89,6 +89,10 @@ private:
     std::vector<QEventLoop*> loops_;
 };
 
+// After a box or dialog closes: the keyboard goes back to the program's active screen (no
+// activation runs; the window manager may not do it for a parentless box).
+void Return_Keyboard_To_Active_Screen();
+
 // Load on first reference: the screen of type S, created (and its Form_Load run) when needed.
 namespace Screens_Detail {
 Screen* Find(std::type_index type);
