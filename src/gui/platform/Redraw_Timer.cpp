@@ -21,6 +21,7 @@ long long Seconds_Boundaries(const QDateTime& from, const QDateTime& to)
 
 void Redraw_Timer::Tick()
 {
+    if (!Enabled()) return;
     if (Seconds_Boundaries(Tag, QDateTime::currentDateTime()) < store().Redraw_Delay) return;
     Set_Enabled(false);
     if (redraw_) Trap_Errors("Timer1_Timer", redraw_);
