@@ -16,6 +16,8 @@ void Set_Browser_Size(Help_Browser* b, double width_twips, double height_twips)
 {
     b->setFixedSize(static_cast<int>(std::lround(width_twips / Screen_Metrics::Twips_Per_Pixel_X())),
                     static_cast<int>(std::lround(height_twips / Screen_Metrics::Twips_Per_Pixel_Y())));
+    // The window's minimum size follows at once, not at the next layout pass.
+    b->parentWidget()->layout()->activate();
 }
 }  // namespace
 
@@ -55,9 +57,10 @@ void frm_Help::mnu_Full_Click()
 
 void frm_Help::mnu_Shrink_Click()
 {
+    // The browser first, so that the window's layout lets it shrink.
+    Set_Browser_Size(WebBrowser1, 8335, 8030);
     Set_Width(12015);
     Set_Height(9900);
-    Set_Browser_Size(WebBrowser1, 8335, 8030);
     Centerform(*this);
 }
 
