@@ -137,10 +137,13 @@ void On_Enter(Screen& s, QWidget* control, Handler h)
     Control_Filter::Of(control)->enter.push_back(Guarded(s, std::move(h)));
 }
 
-void Select_All_On_Focus(QLineEdit* box)
+void Select_All_On_Focus(QWidget* control)
 {
+    auto* box = qobject_cast<QLineEdit*>(control);
+    if (auto* combo = qobject_cast<QComboBox*>(control)) box = combo->lineEdit();
+    if (!box) return;
     // Deferred: the mouse press that gave the focus would otherwise undo the selection.
-    Control_Filter::Of(box)->got_focus.push_back([box] {
+    Control_Filter::Of(control)->got_focus.push_back([box] {
         QTimer::singleShot(0, box, [box] { box->selectAll(); });
     });
 }

@@ -41,8 +41,9 @@ void On_Lost_Focus(Screen& s, QWidget* control, Handler h);
 void On_Got_Focus(Screen& s, QWidget* control, Handler h);
 // Enter (either key) in the control; the key goes no further.
 void On_Enter(Screen& s, QWidget* control, Handler h);
-// The box selects its whole text whenever it receives the focus (also by a mouse click).
-void Select_All_On_Focus(QLineEdit* box);
+// A text box (or the edit part of a combo box) selects its whole text whenever it receives
+// the focus, also by a mouse click.
+void Select_All_On_Focus(QWidget* control);
 
 // Moves the focus; ignored for a hidden or disabled control.
 void Set_Focus(QWidget* control);

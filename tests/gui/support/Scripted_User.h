@@ -19,72 +19,38 @@ public:
         int style;
     };
 
-    Scripted_User()
-        : previous_boxes_(Install_Message_Presenter(this)), previous_dialogs_(Install_Dialog_Presenter(this)) {}
+    Scripted_User() : boxes_before_(Install_Message_Presenter(this)), dialogs_before_(Install_Dialog_Presenter(this)) {}
     ~Scripted_User() override
     {
-        Install_Message_Presenter(previous_boxes_);
-        Install_Dialog_Presenter(previous_dialogs_);
+        Install_Message_Presenter(boxes_before_);
+        Install_Dialog_Presenter(dialogs_before_);
     }
 
-    Scripted_User& Answer(int answer)
-    {
-        answers_.push_back(answer);
-        return *this;
-    }
+    Scripted_User& Answer(int answer) { return answers_.push_back(answer), *this; }
     Scripted_User& Choose_File(const std::string& path, int filter_index = 1)
     {
-        files_.push_back(File_Choice{path, filter_index});
-        return *this;
+        return files_.push_back(File_Choice{path, filter_index}), *this;
     }
-    Scripted_User& Cancel_Dialog()
-    {
-        files_.push_back(std::nullopt);
-        return *this;
-    }
+    Scripted_User& Cancel_Dialog() { return files_.push_back(std::nullopt), *this; }
     // The next printer dialog prints to this PDF file ("" cancels it).
-    Scripted_User& Print_To_Pdf(const std::string& file)
-    {
-        printers_.push_back(file);
-        return *this;
-    }
+    Scripted_User& Print_To_Pdf(const std::string& file) { return printers_.push_back(file), *this; }
 
     int Show(const std::string& prompt, int style) override
     {
         boxes.push_back({prompt, style});
-        if (while_box_up) while_box_up();
-        if (answers_.empty()) {
-            QTest::qFail(("unexpected message box: " + prompt).c_str(), __FILE__, __LINE__);
-            return Default_Answer(style);
-        }
-        int a = answers_.front();
-        answers_.pop_front();
-        return a;
+        return Next(answers_, "message box: " + prompt).value_or(Default_Answer(style));
     }
 
     std::optional<File_Choice> Choose_File(const File_Request& request) override
     {
         file_requests.push_back(request);
-        if (while_box_up) while_box_up();
-        if (files_.empty()) {
-            QTest::qFail("unexpected file dialog", __FILE__, __LINE__);
-            return std::nullopt;
-        }
-        auto f = files_.front();
-        files_.pop_front();
-        return f;
+        return Next(files_, "file dialog").value_or(std::nullopt);
     }
 
     bool Choose_Printer(QPrinter& printer) override
     {
         ++printer_dialogs;
-        if (while_box_up) while_box_up();
-        if (printers_.empty()) {
-            QTest::qFail("unexpected printer dialog", __FILE__, __LINE__);
-            return false;
-        }
-        std::string file = printers_.front();
-        printers_.pop_front();
+        std::string file = Next(printers_, "printer dialog").value_or("");
         if (file.empty()) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(file));
@@ -99,8 +65,21 @@ public:
     std::function<void()> while_box_up;  // runs while a box or dialog is "up"
 
 private:
-    Message_Presenter* previous_boxes_;
-    Dialog_Presenter* previous_dialogs_;
+    template <class T>
+    std::optional<T> Next(std::deque<T>& queue, const std::string& what)
+    {
+        if (while_box_up) while_box_up();
+        if (queue.empty()) {
+            QTest::qFail(("unexpected " + what).c_str(), __FILE__, __LINE__);
+            return std::nullopt;
+        }
+        T t = std::move(queue.front());
+        queue.pop_front();
+        return t;
+    }
+
+    Message_Presenter* boxes_before_;
+    Dialog_Presenter* dialogs_before_;
     std::deque<int> answers_;
     std::deque<std::optional<File_Choice>> files_;
     std::deque<std::string> printers_;
