@@ -23,7 +23,7 @@ private slots:
     {
         reset_store();
         Install_Qt_Port();
-        Screen_Metrics::Use_Fake(1920, 1080);
+        Screen_Metrics::Use_Fake(1920, 1080);  // 28800 x 16200 twips
     }
     void cleanup()
     {
@@ -31,43 +31,26 @@ private slots:
         Screen_Metrics::Use_Real();
     }
 
-    void addresses_sit_under_the_help_folder()
+    void documents_show_and_a_missing_one_is_a_message_not_a_box()
     {
         QString root = QDir(base.path()).filePath("helpfiles/");
-        QCOMPARE(QString::fromStdString(Help_Address("vastrel/vsr_input_help.pdf")),
-                 root + "vastrel/vsr_input_help.pdf");
-        QCOMPARE(QString::fromStdString(Help_Address("helpfiles/general/PrintHelp.pdf")),
-                 root + "general/PrintHelp.pdf");
-    }
-
-    void a_missing_document_is_a_message_in_the_window_not_a_box()
-    {
-        Scripted_User user;  // any box would fail the test
-        store().Title_String = "VASTREL   ";
-        Show_Help_Document("linkages/linkage_plot_help.pdf");
-        frm_Help& help = Form<frm_Help>();
-        QVERIFY(help.isVisible());
-        QVERIFY(!help.WebBrowser1->Showing_Document());
-        QVERIFY(QString::fromStdString(help.WebBrowser1->Message()).contains("linkage_plot_help.pdf"));
-        QCOMPARE(QString::fromStdString(help.Caption()), QString("Help for VASTREL   Help Screen"));
-        QVERIFY(user.boxes.empty());
-    }
-
-    void a_document_that_is_there_is_shown()
-    {
+        QCOMPARE(QString::fromStdString(Help_Address("vastrel/vsr_input_help.pdf")), root + "vastrel/vsr_input_help.pdf");
         QDir(base.path()).mkpath("helpfiles/general");
-        QString file = QDir(base.path()).filePath("helpfiles/general/PrintHelp.pdf");
         {
-            QPdfWriter writer(file);
-            QPainter p(&writer);
-            p.drawText(100, 100, "Printing");
+            QPdfWriter writer(root + "general/PrintHelp.pdf");
+            QPainter(&writer).drawText(100, 100, "Printing");
         }
+        Scripted_User user;  // any box fails the test
+        store().Title_String = "VASTREL   ";
         Show_Help_Document("helpfiles/general/PrintHelp.pdf");
         frm_Help& help = Form<frm_Help>();
-        QVERIFY(help.WebBrowser1->Showing_Document());
-        QCOMPARE(QString::fromStdString(help.WebBrowser1->Location()), file);
-        Show_Help_Document("general/Missing.pdf");  // the next command replaces it
+        QVERIFY(help.isVisible() && help.WebBrowser1->Showing_Document());
+        QCOMPARE(QString::fromStdString(help.WebBrowser1->Location()), root + "general/PrintHelp.pdf");
+        QCOMPARE(QString::fromStdString(help.Caption()), QString("Help for VASTREL   Help Screen"));
+
+        Show_Help_Document("linkages/linkage_plot_help.pdf");
         QVERIFY(!help.WebBrowser1->Showing_Document());
+        QVERIFY(QString::fromStdString(help.WebBrowser1->Message()).contains("linkage_plot_help.pdf"));
     }
 
     void enlarge_follows_the_display_and_shrink_restores_the_design()
@@ -75,41 +58,32 @@ private slots:
         Show_Help_Document("x.pdf");
         frm_Help& help = Form<frm_Help>();
         help.mnu_Full->trigger();
-        double H = std::nearbyint(16200 * 0.97 * 0.97);
-        double W = std::nearbyint(28800 * 0.97);
-        QVERIFY(std::abs(help.Height() - H) <= 8);
-        QVERIFY(std::abs(help.Width() - W) <= 8);
+        double H = std::nearbyint(16200 * 0.97 * 0.97), W = std::nearbyint(28800 * 0.97);
+        QVERIFY(std::abs(help.Height() - H) <= 8 && std::abs(help.Width() - W) <= 8);
         int browser_w = help.WebBrowser1->width();
         QCOMPARE(browser_w, int(std::lround(0.873 * W / (28800.0 / 16200) / 15)));
         QCOMPARE(help.WebBrowser1->height(), int(std::lround(0.873 * H * 0.97 / 15)));
-
-        // A wider display of the same height gives the same browser width.
-        Screen_Metrics::Use_Fake(2560, 1080);
+        Screen_Metrics::Use_Fake(2560, 1080);  // same height, wider: same browser width
         help.mnu_Full->trigger();
         QVERIFY(std::abs(help.WebBrowser1->width() - browser_w) <= 1);
 
         help.mnu_Shrink->trigger();
-        QVERIFY(std::abs(help.Width() - 12015) <= 8);
-        QVERIFY(std::abs(help.Height() - 9900) <= 8);
-        QCOMPARE(help.WebBrowser1->width(), int(std::lround(8335 / 15.0)));
-        QCOMPARE(help.WebBrowser1->height(), int(std::lround(8030 / 15.0)));
+        QVERIFY(std::abs(help.Width() - 12015) <= 8 && std::abs(help.Height() - 9900) <= 8);
+        QCOMPARE(help.WebBrowser1->size(), QSize(556, 535));  // 8335 x 8030 twips
     }
 
     void close_form_hides_but_the_frame_close_destroys()
     {
         Show_Help_Document("x.pdf");
-        frm_Help* first = &Form<frm_Help>();
+        QPointer<frm_Help> first(&Form<frm_Help>());
         first->mnu_Close->trigger();
-        QVERIFY(!first->isVisible());
-        QVERIFY(Loaded<frm_Help>());
-
+        QVERIFY(!first->isVisible() && Loaded<frm_Help>());
         Show_Help_Document("x.pdf");
-        QCOMPARE(&Form<frm_Help>(), first);
-        QPointer<frm_Help> watch(first);
+        QCOMPARE(&Form<frm_Help>(), first.data());
         first->close();
         QVERIFY(!Loaded<frm_Help>());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(watch.isNull());
+        QVERIFY(first.isNull());
         Show_Help_Document("y.pdf");
         QVERIFY(Form<frm_Help>().isVisible());
     }

@@ -10,23 +10,8 @@
 #include "runtime/Report_Error.h"
 #include "support/Scripted_User.h"
 
-namespace {
-const std::string CRLF = "\r\n";
-
-QList<QMessageBox::StandardButton> Buttons(const QMessageBox& box)
-{
-    QList<QMessageBox::StandardButton> out;
-    for (QAbstractButton* b : box.buttons()) out << box.standardButton(b);
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
-std::string Memory_Lines(const std::string& second)
-{
-    return "You should try to save your model from the Home Screen's 'File' pulldown menu, " + CRLF + second + CRLF +
-           "It may help to close other programs that are running at the same time." + CRLF + "Good luck! ";
-}
-}  // namespace
+using M = QMessageBox;
+using Buttons = QList<M::StandardButton>;
 
 class Test_Message_Box : public QObject {
     Q_OBJECT
@@ -34,142 +19,106 @@ private slots:
     void init() { Install_Qt_Port(); }
     void cleanup() { Set_Mouse_Pointer(Pointer::Default); }
 
-    void each_style_builds_its_buttons_icon_and_default_data()
+    void each_style_builds_its_box_data()
     {
         QTest::addColumn<int>("style");
-        QTest::addColumn<QList<QMessageBox::StandardButton>>("buttons");
+        QTest::addColumn<Buttons>("buttons");
         QTest::addColumn<int>("icon");
         QTest::addColumn<int>("default_button");
-        QTest::addColumn<int>("escape_button");  // NoButton: Esc and the close box do nothing
-        using M = QMessageBox;
-        QTest::newRow("0 OK") << 0 << QList<M::StandardButton>{M::Ok} << int(M::NoIcon) << int(M::Ok) << int(M::Ok);
-        QTest::newRow("1 OK/Cancel") << 1 << QList<M::StandardButton>{M::Ok, M::Cancel} << int(M::NoIcon)
-                                     << int(M::Ok) << int(M::Cancel);
-        QTest::newRow("4 Yes/No") << 4 << QList<M::StandardButton>{M::Yes, M::No} << int(M::NoIcon) << int(M::Yes)
-                                  << int(M::NoButton);
-        QTest::newRow("32 question") << 32 << QList<M::StandardButton>{M::Ok} << int(M::Question) << int(M::Ok)
-                                     << int(M::Ok);
-        QTest::newRow("48 exclamation") << 48 << QList<M::StandardButton>{M::Ok} << int(M::Warning) << int(M::Ok)
-                                        << int(M::Ok);
-        QTest::newRow("64 information") << 64 << QList<M::StandardButton>{M::Ok} << int(M::Information)
-                                        << int(M::Ok) << int(M::Ok);
-        QTest::newRow("68 Yes/No information") << 68 << QList<M::StandardButton>{M::Yes, M::No}
-                                               << int(M::Information) << int(M::Yes) << int(M::NoButton);
-        QTest::newRow("562 Abort/Retry/Ignore, Ignore default")
-            << 562 << QList<M::StandardButton>{M::Abort, M::Retry, M::Ignore} << int(M::Warning) << int(M::Ignore)
-            << int(M::NoButton);
-        QTest::newRow("3 Yes/No/Cancel") << 3 << QList<M::StandardButton>{M::Yes, M::No, M::Cancel} << int(M::NoIcon)
-                                         << int(M::Yes) << int(M::Cancel);
-        QTest::newRow("260 Yes/No, No default") << 260 << QList<M::StandardButton>{M::Yes, M::No} << int(M::NoIcon)
-                                                << int(M::No) << int(M::NoButton);
+        QTest::addColumn<int>("escape");  // NoButton: neither Esc nor the close box dismisses it
+        QTest::newRow("0") << 0 << Buttons{M::Ok} << int(M::NoIcon) << int(M::Ok) << int(M::Ok);
+        QTest::newRow("1") << 1 << Buttons{M::Ok, M::Cancel} << int(M::NoIcon) << int(M::Ok) << int(M::Cancel);
+        QTest::newRow("3") << 3 << Buttons{M::Yes, M::No, M::Cancel} << int(M::NoIcon) << int(M::Yes) << int(M::Cancel);
+        QTest::newRow("32") << 32 << Buttons{M::Ok} << int(M::Question) << int(M::Ok) << int(M::Ok);
+        QTest::newRow("48") << 48 << Buttons{M::Ok} << int(M::Warning) << int(M::Ok) << int(M::Ok);
+        QTest::newRow("64") << 64 << Buttons{M::Ok} << int(M::Information) << int(M::Ok) << int(M::Ok);
+        QTest::newRow("68") << 68 << Buttons{M::Yes, M::No} << int(M::Information) << int(M::Yes) << int(M::NoButton);
+        QTest::newRow("260") << 260 << Buttons{M::Yes, M::No} << int(M::NoIcon) << int(M::No) << int(M::NoButton);
+        QTest::newRow("562") << 562 << Buttons{M::Abort, M::Retry, M::Ignore} << int(M::Warning) << int(M::Ignore)
+                             << int(M::NoButton);
     }
-    void each_style_builds_its_buttons_icon_and_default()
+    void each_style_builds_its_box()
     {
         QFETCH(int, style);
-        QFETCH(QList<QMessageBox::StandardButton>, buttons);
+        QFETCH(Buttons, buttons);
         QFETCH(int, icon);
         QFETCH(int, default_button);
-        QFETCH(int, escape_button);
-        auto box = Build_Message_Box("Text", style);
-        QCOMPARE(Buttons(*box), buttons);
+        QFETCH(int, escape);
+        auto box = Build_Message_Box("one\rtwo\r\nthree\r\r", style);
+        Buttons got;
+        for (QAbstractButton* b : box->buttons()) got << box->standardButton(b);
+        std::sort(got.begin(), got.end());
+        QCOMPARE(got, buttons);
         QCOMPARE(int(box->icon()), icon);
         QCOMPARE(int(box->standardButton(box->defaultButton())), default_button);
         QCOMPARE(box->windowTitle(), QString("VASTREL"));
-
-        // Esc closes with the escape button, or is ignored.
+        QCOMPARE(box->text(), QString("one\ntwo\nthree\n\n"));  // CR and CR LF: one break each
         box->show();
         QTest::keyClick(box.get(), Qt::Key_Escape);
-        if (escape_button == QMessageBox::NoButton) {
-            QVERIFY(box->isVisible());
-            QVERIFY(!box->clickedButton());
-            QVERIFY(!box->close());  // nor does the close box dismiss it
+        if (escape == M::NoButton) {
+            QVERIFY(box->isVisible() && !box->clickedButton());
+            QVERIFY(!box->close());
         } else {
             QVERIFY(!box->isVisible());
-            QCOMPARE(int(box->standardButton(box->clickedButton())), escape_button);
+            QCOMPARE(int(box->standardButton(box->clickedButton())), escape);
         }
-    }
-
-    void line_breaks_cr_and_crlf_each_count_once()
-    {
-        auto box = Build_Message_Box("one\rtwo\r\nthree\r\rfive\r", 0);
-        QCOMPARE(box->text(), QString("one\ntwo\nthree\n\nfive\n"));
-        QCOMPARE(box->textFormat(), Qt::PlainText);
     }
 
     void a_real_box_returns_the_button_pressed()
     {
         QTimer::singleShot(0, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box) box->button(QMessageBox::Retry)->click();
+            if (auto* box = qobject_cast<M*>(QApplication::activeModalWidget())) box->button(M::Retry)->click();
         });
         QCOMPARE(MsgBox("The linkage cannot be assembled", 562), Msg::Ans_Retry);
     }
 
-    void scripted_boxes_return_the_answers_and_record_exact_text()
+    void scripted_boxes_answer_and_record_with_the_arrow_over_the_hourglass()
     {
         Scripted_User user;
-        user.Answer(Msg::Ans_Ok).Answer(Msg::Ans_Cancel).Answer(Msg::Ans_Ignore).Answer(Msg::Ans_No);
-        QCOMPARE(MsgBox(" Must set the number of harmonics to a value > 0", 48), Msg::Ans_Ok);
-        QCOMPARE(MsgBox("Please confirm your order to reset all variables to their default values", 1), Msg::Ans_Cancel);
-        QCOMPARE(MsgBox("x", 562), Msg::Ans_Ignore);
-        QCOMPARE(MsgBox("a\rb", 68), Msg::Ans_No);
-        QCOMPARE(user.boxes.size(), size_t(4));
-        QCOMPARE(QString::fromStdString(user.boxes[0].prompt),
-                 QString(" Must set the number of harmonics to a value > 0"));
-        QCOMPARE(user.boxes[0].style, 48);
-        QCOMPARE(user.boxes[2].style, 562);
-        QCOMPARE(QString::fromStdString(user.boxes[3].prompt), QString("a\rb"));
-        QVERIFY(user.All_Used());
-    }
-
-    void the_arrow_shows_while_a_box_is_up_during_the_hourglass()
-    {
-        Scripted_User user;
-        user.Answer(Msg::Ans_Ok);
+        user.Answer(Msg::Ans_Cancel).Answer(Msg::Ans_Ignore);
         Qt::CursorShape during = Qt::WaitCursor;
         user.while_box_up = [&] {
             during = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor;
         };
         ui().Set_Mouse_Pointer(Pointer::Hourglass);
-        MsgBox("Error in Computing Simultaneous Equations at step    4", 32);
+        ui().Set_Mouse_Pointer(Pointer::Hourglass);
+        QCOMPARE(MsgBox("Please confirm your order to reset all variables to their default values", 1),
+                 Msg::Ans_Cancel);
         QCOMPARE(during, Qt::ArrowCursor);
-        QVERIFY(QApplication::overrideCursor());
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QCOMPARE(MsgBox(" Must set\r", 562), Msg::Ans_Ignore);
+        QCOMPARE(QString::fromStdString(user.boxes[1].prompt), QString(" Must set\r"));
+        QCOMPARE(user.boxes[1].style, 562);
+        ui().Set_Mouse_Pointer(Pointer::Default);  // a property: one reset clears it
+        QVERIFY(!QApplication::overrideCursor());
     }
 
-    void report_error_texts_through_the_qt_port_data()
+    void report_error_through_the_qt_port_data()
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("home_shown");
-        std::string head7 = "Error 7   (Out of memory)  has occurred in frm_Homescreen.Open" + CRLF + CRLF;
+        const QString crlf = "\r\n", in = ")  has occurred in frm_Homescreen.Open" + crlf + crlf;
+        auto memory = [&](const char* second) {
+            return "You should try to save your model from the Home Screen's 'File' pulldown menu, " + crlf + second +
+                   crlf + "It may help to close other programs that are running at the same time." + crlf +
+                   "Good luck! ";
+        };
+        const QString none_found = "There are no files with your chosen name in the selected directory";
         QTest::newRow("7") << 7
-                           << QString::fromStdString(
-                                  head7 + Memory_Lines("then Quit this program and restart it to clear the memory."))
+                           << "Error 7   (Out of memory" + in +
+                                  memory("then Quit this program and restart it to clear the memory.")
                            << 0 << 1;
-        std::string head28 = "Error 28   (Out of stack space)  has occurred in frm_Homescreen.Open" + CRLF + CRLF;
         QTest::newRow("28") << 28
-                            << QString::fromStdString(
-                                   head28 + Memory_Lines("then Quit this program and restart it to clear the stacks."))
+                            << "Error 28   (Out of stack space" + in +
+                                   memory("then Quit this program and restart it to clear the stacks.")
                             << 64 << 0;
-        QTest::newRow("53") << 53
-                            << QString::fromStdString(
-                                   "Error 53   (File not found)  has occurred in frm_Homescreen.Open" + CRLF + CRLF +
-                                   "There are no files with your chosen name in the selected directory")
-                            << 64 << 0;
-        QTest::newRow("64") << 64
-                            << QString::fromStdString(
-                                   "Error 64   (Bad file name)  has occurred in frm_Homescreen.Open" + CRLF + CRLF +
-                                   "There are no files with your chosen name in the selected directory")
-                            << 64 << 0;
-        QTest::newRow("9 unlisted") << 9
-                                    << QString::fromStdString(
-                                           "Error 9   (Subscript out of range)  has occurred in frm_Homescreen.Open" +
-                                           CRLF + CRLF)
-                                    << 64 << 0;
+        QTest::newRow("53") << 53 << "Error 53   (File not found" + in + none_found << 64 << 0;
+        QTest::newRow("64") << 64 << "Error 64   (Bad file name" + in + none_found << 64 << 0;
+        QTest::newRow("9") << 9 << "Error 9   (Subscript out of range" + in << 64 << 0;
     }
-    void report_error_texts_through_the_qt_port()
+    void report_error_through_the_qt_port()
     {
         QFETCH(int, number);
         QFETCH(QString, text);
@@ -182,11 +131,9 @@ private slots:
         ui().Set_Mouse_Pointer(Pointer::Hourglass);
         Report_Error(number, "frm_Homescreen.Open");
         qt_port().Set_Home_Screen_Hook(nullptr);
-        QCOMPARE(user.boxes.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(user.boxes[0].prompt), text);
+        QCOMPARE(QString::fromStdString(user.boxes.at(0).prompt), text);
         QCOMPARE(user.boxes[0].style, style);
         QCOMPARE(home, home_shown);
-        QCOMPARE(Mouse_Pointer(), Pointer::Default);
         QVERIFY(!QApplication::overrideCursor());
     }
 };
