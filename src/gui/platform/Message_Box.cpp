@@ -141,4 +141,10 @@ Qt_Ui_Port& qt_port()
     return port;
 }
 
-void Install_Qt_Port() { Install_Ui_Port(&qt_port()); }
+void Install_Qt_Port()
+{
+    Install_Ui_Port(&qt_port());
+    // The program ends only through its own quit path: a last box or dialog closing while no
+    // screen is up must not end it (nor the modal loops under way).
+    QApplication::setQuitOnLastWindowClosed(false);
+}

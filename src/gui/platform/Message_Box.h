@@ -43,7 +43,8 @@ private:
     std::function<void()> home_hook_;
 };
 
-// The program's port, installed by Install_Qt_Port.
+// The program's port, installed by Install_Qt_Port (which also keeps the program running when
+// its last window closes).
 Qt_Ui_Port& qt_port();
 void Install_Qt_Port();
 
