@@ -15,5 +15,7 @@ int main(int argc, char* argv[])
     home.setWindowTitle("VASTREL");
     home.resize(790, 632);
     home.show();
+    // Until the home screen and its quit path exist, closing the placeholder ends the program.
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
     return app.exec();
 }
