@@ -44,6 +44,7 @@ Picture_Box::Picture_Box(QWidget* parent) : QWidget(parent)
 
 void Picture_Box::Cls()
 {
+    Fit_Image();
     image_.fill(To_QColor(back_colour_));
     current_x_ = 0;
     current_y_ = 0;
@@ -55,6 +56,7 @@ void Picture_Box::Cls()
 void Picture_Box::BackColor(int32_t colour)
 {
     back_colour_ = colour;
+    Fit_Image();
     image_.fill(To_QColor(back_colour_));
     update();
 }
@@ -71,6 +73,7 @@ void Picture_Box::Scale(double x1, double y1, double x2, double y2)
         Raise(Err::Invalid_Argument);
     double w = x2 - x1, h = y2 - y1;
     if (w == 0 || h == 0 || !std::isfinite(w) || !std::isfinite(h)) Raise(Err::Invalid_Argument);
+    Fit_Image();
     // A span so small that one unit covers more pixels than a double can count is refused too.
     double fx = image_.width() / w, fy = image_.height() / h;
     if (!std::isfinite(fx) || !std::isfinite(fy) || fx == 0 || fy == 0) Raise(Err::Invalid_Argument);
@@ -86,6 +89,7 @@ void Picture_Box::Scale_Default() { user_scale_ = false; }
 Picture_Box::Mapping Picture_Box::Current_Mapping() const
 {
     if (!user_scale_) return {0, 0, 1, 1};
+    Fit_Image();
     return {scale_left_, scale_top_, image_.width() / scale_width_, image_.height() / scale_height_};
 }
 
@@ -116,6 +120,7 @@ void Picture_Box::Prepare_Pen(QPainter& painter, int32_t colour) const
 
 void Picture_Box::Line(double x1, double y1, double x2, double y2, int32_t colour)
 {
+    Fit_Image();
     QPainter painter(&image_);
     Prepare_Pen(painter, colour);
     painter.drawLine(To_Pixels(x1, y1), To_Pixels(x2, y2));
@@ -128,6 +133,7 @@ void Picture_Box::Line_To(double x, double y, int32_t colour) { Line(current_x_,
 
 void Picture_Box::Circle(double x, double y, double radius, int32_t colour)
 {
+    Fit_Image();
     QPainter painter(&image_);
     Prepare_Pen(painter, colour);
     double r = std::fabs(radius * Current_Mapping().x_factor);
@@ -139,6 +145,7 @@ void Picture_Box::Circle(double x, double y, double radius, int32_t colour)
 
 void Picture_Box::PSet(double x, double y, int32_t colour)
 {
+    Fit_Image();
     QPainter painter(&image_);
     Prepare_Pen(painter, colour);
     painter.drawPoint(To_Pixels(x, y));
@@ -150,6 +157,7 @@ void Picture_Box::PSet(double x, double y, int32_t colour)
 QFont Picture_Box::Print_Font() const
 {
     // About 23 lines fill the picture, the length of the longest printed table.
+    Fit_Image();
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(std::clamp(static_cast<int>(image_.height() / 23 / 1.25), 9, 16));
@@ -167,6 +175,7 @@ void Picture_Box::Draw_Printed_Text()
     QFont font = Print_Font();
     QFontMetrics metrics(font);
     int column_width = metrics.horizontalAdvance(QLatin1Char('0'));
+    Fit_Image();
     QPainter painter(&image_);
     painter.setFont(font);
     painter.setPen(To_QColor(fore_colour_));
@@ -192,19 +201,27 @@ void Picture_Box::Flush() { repaint(); }
 
 void Picture_Box::paintEvent(QPaintEvent*)
 {
+    Fit_Image();
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
 }
 
-void Picture_Box::resizeEvent(QResizeEvent*)
+void Picture_Box::Fit_Image() const
 {
-    if (width() == image_.width() && height() == image_.height()) return;
-    QImage grown(std::max(1, width()), std::max(1, height()), QImage::Format_RGB32);
-    grown.fill(To_QColor(back_colour_));
-    QPainter painter(&grown);
+    int w = std::max(1, width()), h = std::max(1, height());
+    if (w == image_.width() && h == image_.height()) return;
+    QImage fitted(w, h, QImage::Format_RGB32);
+    fitted.fill(To_QColor(back_colour_));
+    QPainter painter(&fitted);
     painter.drawImage(0, 0, image_);
     painter.end();
-    image_ = grown;
+    image_ = fitted;
+}
+
+const QImage& Picture_Box::Image() const
+{
+    Fit_Image();
+    return image_;
 }
 
 void Picture_Box::mousePressEvent(QMouseEvent* event)

@@ -59,7 +59,7 @@ public:
     void Flush();
 
     // The drawing as it stands (for printing and tests).
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const;
     // Pixel position of a point in the current scale.
     QPointF To_Pixels(double x, double y) const;
     // Width of one print column and height of one printed line, in pixels.
@@ -75,7 +75,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -91,8 +90,10 @@ private:
     void Prepare_Pen(class QPainter& painter, int32_t colour) const;
     void Draw_Printed_Text();
     QFont Print_Font() const;
+    // The image follows the widget's size (a hidden widget gets no resize events).
+    void Fit_Image() const;
 
-    QImage image_;
+    mutable QImage image_;
     bool user_scale_ = false;
     double scale_left_ = 0, scale_top_ = 0, scale_width_ = 1, scale_height_ = 1;
     double current_x_ = 0, current_y_ = 0;
