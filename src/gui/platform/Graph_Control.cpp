@@ -371,9 +371,9 @@ namespace {
 void Apply_Pattern(QPen& pen, int pattern)
 {
     switch (pattern) {
-    case 1: pen.setDashPattern({6, 4}); break;
-    case 2: pen.setDashPattern({1, 3}); break;
-    case 3: pen.setDashPattern({7, 3, 1, 3}); break;
+    case 1: pen.setDashPattern({7, 4}); break;
+    case 2: pen.setDashPattern({2, 3}); break;
+    case 3: pen.setDashPattern({8, 3, 2, 3}); break;
     default: pen.setStyle(Qt::SolidLine); break;
     }
 }
@@ -388,25 +388,36 @@ void Graph_Control::Draw_Curves(QPainter& painter, const Layout& layout) const
     std::vector<QPointF> run;
     run.reserve(static_cast<size_t>(num_points_));
     for (int s = 1; s <= num_sets_; ++s) {
-        QPen pen(Curve_Colour(s), thick_ ? 2.5 : 1.5);
+        QPen pen(Curve_Colour(s), thick_ ? 2.5 : 1.0);
         pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::RoundJoin);
+        pen.setJoinStyle(Qt::BevelJoin);
         if (sticks) {
             QPen stick(pen);
             stick.setWidthF(1.0);
             painter.setPen(stick);
+            std::vector<QLineF> lines_to_axis;
+            lines_to_axis.reserve(static_cast<size_t>(num_points_));
             for (int p = 1; p <= num_points_; ++p) {
                 QPointF q = Point_Position(layout, s, p);
-                if (std::isfinite(q.y())) painter.drawLine(QPointF(q.x(), base_pixel), q);
+                if (std::isfinite(q.y())) lines_to_axis.emplace_back(QPointF(q.x(), base_pixel), q);
             }
+            painter.drawLines(lines_to_axis.data(), static_cast<int>(lines_to_axis.size()));
         }
         if (patterned_) Apply_Pattern(pen, patterns_[static_cast<size_t>(s - 1)]);
         painter.setPen(pen);
         if (lines) {
             // A value that cannot be drawn breaks the curve.
             run.clear();
+            // A one-pixel pen takes the fast line path; a second pass half a pixel off gives it body.
             auto flush = [&] {
-                if (run.size() > 1) painter.drawPolyline(run.data(), static_cast<int>(run.size()));
+                if (run.size() > 1) {
+                    painter.drawPolyline(run.data(), static_cast<int>(run.size()));
+                    if (!thick_) {
+                        painter.translate(0.5, 0.5);
+                        painter.drawPolyline(run.data(), static_cast<int>(run.size()));
+                        painter.translate(-0.5, -0.5);
+                    }
+                }
                 run.clear();
             };
             for (int p = 1; p <= num_points_; ++p) {
