@@ -468,12 +468,6 @@ void Graph_Control::Render(QPainter& painter, const QRectF& area) const
         painter.drawLine(QPointF(plot.left(), y_pixel(0)), QPointF(plot.right(), y_pixel(0)));
     }
 
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.save();
-    painter.setClipRect(plot.adjusted(-2, -2, 2, 2));
-    Draw_Curves(painter, layout);
-    painter.restore();
-
     // Frame, ticks and labels.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(ink, 0));
@@ -497,6 +491,13 @@ void Graph_Control::Render(QPainter& painter, const QRectF& area) const
         painter.drawText(QPointF(x, plot.bottom() + Tick_Length + 2 + label_m.ascent()), text);
         last_right = x + w;
     }
+
+    // Curves last, over the frame, so that their end points stay visible.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.save();
+    painter.setClipRect(plot.adjusted(-2, -2, 2, 2));
+    Draw_Curves(painter, layout);
+    painter.restore();
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     if (!title_.empty()) {
