@@ -1,0 +1,214 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "model/Mod_Main.h"
+#include "platform/Recording_Port.h"
+#include "platform/Registry.h"
+#include "shell/Shell_Registration.h"
+
+namespace {
+QString Read(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+std::string Stored(const std::string& key)
+{
+    const Registry_Stand_In::Value* v = registry().Find(key, "");
+    return v ? v->data : std::string("<none>");
+}
+
+QString Line_Starting(const QString& text, const QString& start)
+{
+    for (const QString& line : text.split('\n'))
+        if (line.startsWith(start)) return line.mid(start.size());
+    return {};
+}
+
+// The arguments of a desktop entry's Exec value, unescaped and unquoted as a launcher does it.
+QStringList Exec_Arguments(const QString& value)
+{
+    QString text;
+    for (int i = 0; i < value.size(); ++i) {  // string-value escapes first
+        if (value[i] == '\\' && i + 1 < value.size()) text += value[++i];
+        else text += value[i];
+    }
+    QStringList args;
+    QString current;
+    bool quoted = false, any = false;
+    for (int i = 0; i < text.size(); ++i) {
+        QChar c = text[i];
+        if (quoted && c == '\\' && i + 1 < text.size()) {
+            current += text[++i];
+        } else if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if (c == '%' && i + 1 < text.size() && text[i + 1] == '%') {
+            current += '%';
+            ++i;
+        } else if (c == ' ' && !quoted) {
+            if (any) args << current;
+            current.clear();
+            any = false;
+        } else {
+            current += c;
+            any = true;
+        }
+    }
+    if (any) args << current;
+    return args;
+}
+}  // namespace
+
+class Test_Registry : public QObject {
+    Q_OBJECT
+    QTemporaryDir data_;
+    QString mime_file_, desktop_file_;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(data_.isValid());
+        qputenv("XDG_DATA_HOME", data_.path().toUtf8());
+        qputenv("PATH", "");  // the desktop's cache tools stay out of the test
+        mime_file_ = data_.path() + "/mime/packages/vastrel-document.xml";
+        desktop_file_ = data_.path() + "/applications/vastrel-document.desktop";
+    }
+
+    void init()
+    {
+        reset_store();
+        registry().Clear();
+    }
+
+    void writes_the_three_entries_in_order()
+    {
+        Recording_Port port;
+        store().App_Path = "/opt/linkages/bin";
+        CreateAssociation("Vastrel", "vsr");
+        const std::vector<std::string> expected = {"create .vsr", "set .vsr", "create Vastrel.Document\\shell\\open\\command",
+                                                   "set Vastrel.Document", "set Vastrel.Document\\shell\\open\\command"};
+        QCOMPARE(registry().Log(), expected);
+        // Text values keep their terminating zero, counted in their length.
+        QCOMPARE(Stored(".vsr"), std::string("Vastrel.Document", 17));
+        QCOMPARE(Stored("Vastrel.Document"), std::string("Vastrel File", 13));
+        QCOMPARE(Stored("Vastrel.Document\\shell\\open\\command"), std::string("\"/opt/linkages/bin/vastrel\" %f", 31));
+        QVERIFY(registry().Has_Key("vastrel.document\\SHELL"));
+        QVERIFY(port.prompts.empty());
+    }
+
+    void the_desktop_opens_model_files_with_the_program()
+    {
+        store().App_Path = data_.path().toStdString() + "/my linkage programs/100% bin";
+        CreateAssociation("Vastrel", "vsr");
+        QString mime = Read(mime_file_);
+        QVERIFY(mime.contains("<mime-type type=\"application/x-vastrel-document\">"));
+        QVERIFY(mime.contains("<glob pattern=\"*.vsr\"/>"));
+        QVERIFY(mime.contains("<comment>Vastrel File</comment>"));
+        QString entry = Read(desktop_file_);
+        QVERIFY(entry.startsWith("[Desktop Entry]\n"));
+        QCOMPARE(Line_Starting(entry, "MimeType="), QString("application/x-vastrel-document;"));
+        QCOMPARE(Line_Starting(entry, "Name="), QString("Vastrel"));
+        // The program's path with blanks stays one argument; the file comes after it.
+        QStringList args = Exec_Arguments(Line_Starting(entry, "Exec="));
+        QCOMPARE(args, (QStringList{QString::fromStdString(store().App_Path) + "/vastrel", "%f"}));
+    }
+
+    void a_second_start_changes_nothing_and_a_moved_program_is_corrected()
+    {
+        store().App_Path = "/opt/one";
+        CreateAssociation("Vastrel", "vsr");
+        // Back-dated, so that any rewrite would show.
+        const QDateTime old_time(QDate(2001, 2, 3), QTime(4, 5, 6));
+        for (const QString& path : {mime_file_, desktop_file_}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(old_time, QFileDevice::FileModificationTime));
+        }
+        QString mime = Read(mime_file_), entry = Read(desktop_file_);
+
+        registry().Clear();
+        CreateAssociation("Vastrel", "vsr");
+        QCOMPARE(Read(mime_file_), mime);
+        QCOMPARE(Read(desktop_file_), entry);
+        QCOMPARE(QFileInfo(mime_file_).lastModified(), old_time);
+        QCOMPARE(QFileInfo(desktop_file_).lastModified(), old_time);
+        QVERIFY(!registry().Flush());
+
+        registry().Clear();
+        store().App_Path = "/opt/two";
+        CreateAssociation("Vastrel", "vsr");
+        QCOMPARE(Exec_Arguments(Line_Starting(Read(desktop_file_), "Exec="))[0], QString("/opt/two/vastrel"));
+        QCOMPARE(Read(mime_file_), mime);
+    }
+
+    void failures_stay_silent()
+    {
+        Recording_Port port;
+        // A data directory that cannot hold folders.
+        QString blocked = data_.path() + "/not-a-folder";
+        QFile file(blocked);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        qputenv("XDG_DATA_HOME", blocked.toUtf8());
+        CreateAssociation("Vastrel", "vsr");
+        qputenv("XDG_DATA_HOME", data_.path().toUtf8());
+        QCOMPARE(registry().Log().size(), size_t(5));
+
+        // A key that was never created: the open fails, the write and close fail quietly.
+        registry().Clear();
+        SetKeyValue("Missing.Key", "", std::string("x"), Reg::REG_SZ);
+        QVERIFY(!registry().Has_Key("Missing.Key"));
+        QVERIFY(registry().Log().empty());
+        QVERIFY(port.prompts.empty());
+    }
+
+    void value_writer_types()
+    {
+        int32_t handle = 0, disposition = 0;
+        QCOMPARE(registry().Create_Key(Reg::HKEY_CLASSES_ROOT, "Test.Key", 63, handle, disposition), Reg::Success);
+        QCOMPARE(disposition, Reg::Created_New_Key);
+        QCOMPARE(SetValueEx(handle, "Count", Reg::REG_DWORD, int32_t(0x01020304)), Reg::Success);
+        QCOMPARE(registry().Find("test.key", "count")->data, std::string("\x04\x03\x02\x01", 4));
+        QCOMPARE(SetValueEx(handle, "Name", Reg::REG_SZ, int32_t(-12)), Reg::Success);
+        QCOMPARE(registry().Find("Test.Key", "Name")->data, std::string("-12", 4));
+        // Other types write nothing, and say so.
+        QVERIFY(SetValueEx(handle, "Other", 3, std::string("x")) != Reg::Success);
+        QVERIFY(registry().Find("Test.Key", "Other") == nullptr);
+        QCOMPARE(registry().Close_Key(handle), Reg::Success);
+        QCOMPARE(SetValueEx(handle, "Late", Reg::REG_SZ, std::string("x")), Reg::Invalid_Handle);
+
+        // A text that is no number cannot be an integer value: reported under the writer's name.
+        Recording_Port port;
+        registry().Create_Key(Reg::HKEY_CLASSES_ROOT, "Test.Key", 63, handle, disposition);
+        QCOMPARE(disposition, Reg::Opened_Existing_Key);
+        SetValueEx(handle, "Count", Reg::REG_DWORD, std::string("many"));
+        QCOMPARE(port.prompts.size(), size_t(1));
+        QVERIFY(port.prompts[0].find("Error 13") == 0 && port.prompts[0].find("SetValueEx") != std::string::npos);
+        QCOMPARE(SetValueEx(handle, "Count", Reg::REG_DWORD, std::string(" 42 ")), Reg::Success);
+        QCOMPARE(registry().Find("Test.Key", "Count")->data, std::string("\x2a\0\0\0", 4));
+    }
+
+    void long_paths()
+    {
+        QString path = data_.path() + "/a model folder/Model_1.vsr";
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QCOMPARE(GetLongPathFromShortPath(path.toStdString()), path.toStdString());
+        QCOMPARE(GetLongPathFromShortPath(path.toStdString() + ".missing"), std::string());
+        QCOMPARE(GetLongPathFromShortPath(""), std::string());
+        // A link is not resolved: the path comes back as given.
+        QString link = data_.path() + "/link.vsr";
+        QVERIFY(QFile::link(path, link));
+        QCOMPARE(GetLongPathFromShortPath(link.toStdString()), link.toStdString());
+    }
+};
+
+QTEST_MAIN(Test_Registry)
+#include "test_registry.moc"
