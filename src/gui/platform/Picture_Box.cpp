@@ -84,8 +84,6 @@ void Picture_Box::Scale(double x1, double y1, double x2, double y2)
     scale_height_ = h;
 }
 
-void Picture_Box::Scale_Default() { user_scale_ = false; }
-
 Picture_Box::Mapping Picture_Box::Current_Mapping() const
 {
     if (!user_scale_) return {0, 0, 1, 1};
@@ -224,13 +222,7 @@ const QImage& Picture_Box::Image() const
     return image_;
 }
 
-void Picture_Box::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = true;
-    double x, y;
-    From_Pixels(event->position(), x, y);
-    emit MouseDown(Button_Code(event->buttons()), Shift_Code(event->modifiers()), x, y);
-}
+void Picture_Box::mousePressEvent(QMouseEvent*) { pressed_ = true; }
 
 void Picture_Box::mouseMoveEvent(QMouseEvent* event)
 {

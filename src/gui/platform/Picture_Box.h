@@ -24,11 +24,10 @@ public:
 
     // Fills the picture with the back colour; the pen goes to (0, 0) and printing starts afresh.
     void Cls();
-    // User scale: (x1, y1) becomes the upper-left corner, (x2, y2) the lower-right one. A window of
-    // zero width or height, or one that cannot be mapped onto pixels, raises error 5.
+    // User scale: (x1, y1) becomes the upper-left corner, (x2, y2) the lower-right one (until then
+    // units are pixels). A window of zero width or height, a corner beyond the 32-bit float range or
+    // a span too small to map onto pixels raises error 5 and keeps the scale in force.
     void Scale(double x1, double y1, double x2, double y2);
-    // Back to pixel units with the origin at the upper left.
-    void Scale_Default();
 
     double CurrentX() const { return current_x_; }
     double CurrentY() const { return current_y_; }
@@ -68,7 +67,6 @@ public:
 
 signals:
     // Mouse position in the current scale; button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt.
-    void MouseDown(int button, int shift, double x, double y);
     void MouseMove(int button, int shift, double x, double y);
     void Click();
     void DblClick();

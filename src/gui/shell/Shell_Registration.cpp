@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 
 #include "model/Mod_Main.h"
 #include "platform/Registry.h"
@@ -28,16 +27,6 @@ std::string Lower(std::string s)
     return s;
 }
 
-// A whole number written as text, as an integer value takes it; anything else is a type mismatch.
-int32_t Integer_Of(const std::string& text)
-{
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    double v = std::strtod(begin, &end);
-    while (end && *end == ' ') ++end;
-    if (end == begin || *end != '\0') Raise(Err::Type_Mismatch);
-    return CLng(v);
-}
 }  // namespace
 
 std::string Open_Command(const std::string& program_path)
@@ -70,7 +59,8 @@ int32_t SetValueEx(int32_t key, const std::string& value_name, int32_t value_typ
                                                                            : Plain(static_cast<long long>(std::get<int32_t>(value)));
             result = registry().Set_Value(key, value_name, Reg::REG_SZ, text + '\0');
         } else if (value_type == Reg::REG_DWORD) {
-            int32_t n = std::holds_alternative<int32_t>(value) ? std::get<int32_t>(value) : Integer_Of(std::get<std::string>(value));
+            if (!std::holds_alternative<int32_t>(value)) Raise(Err::Type_Mismatch);
+            int32_t n = std::get<int32_t>(value);
             std::string bytes(4, '\0');
             for (int i = 0; i < 4; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>((static_cast<uint32_t>(n) >> (8 * i)) & 0xFF);
             result = registry().Set_Value(key, value_name, Reg::REG_DWORD, bytes);
