@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "model/Mod_Main.h"
-#include "platform/Recording_Port.h"
+#include "platform/Gui_Test_Support.h"
 #include "platform/Registry.h"
 #include "shell/Shell_Registration.h"
 

@@ -1,8 +1,9 @@
-// A user-interface port for screen tests that records every message box and gives its default answer.
+// Helpers for the platform tests: a port that records message boxes, and the number of a raised error.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "runtime/Runtime_Error.h"
 #include "runtime/Ui_Port.h"
 
 class Recording_Port : public Ui_Port {
@@ -22,3 +23,15 @@ public:
 private:
     Ui_Port* previous_;
 };
+
+// The number of the run-time error the body raises; 0 when it raises none.
+template <typename Body>
+int Error_Number(Body body)
+{
+    try {
+        body();
+    } catch (const Runtime_Error& e) {
+        return e.number;
+    }
+    return 0;
+}
