@@ -195,6 +195,7 @@ void Picture_Box::Draw_Printed_Text()
     update();
 }
 
+// Only this widget is painted: serving other events here could run a timer inside an animation loop.
 void Picture_Box::Flush() { repaint(); }
 
 void Picture_Box::paintEvent(QPaintEvent*)
