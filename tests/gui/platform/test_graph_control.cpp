@@ -216,15 +216,9 @@ private slots:
         Graph_Control graph;
         Fill(graph, {{1, 2, 3}, {4, 5, 6}});
         graph.NumPoints(3);  // written again before the data: nothing is lost
-        graph.ThisSet(1);
-        graph.ThisPoint(2);
-        graph.GraphData(9);
-        QCOMPARE(std::pair(graph.Data(1, 2), graph.Data(2, 3)), std::pair(9.f, 6.f));
-        QCOMPARE(Error_Number([&] { graph.ThisPoint(4); }), 5);
-        graph.ThisPoint(3);
+        QCOMPARE(graph.Data(2, 3), 6.f);
         graph.NumPoints(2);
         QCOMPARE(Error_Number([&] { graph.GraphData(1); }), 5);  // the cursor now points past the end
-        // Font writes go to the texts chosen by FontUse.
         graph.FontUse(4);
         graph.FontSize(90);
         graph.FontUse(0);

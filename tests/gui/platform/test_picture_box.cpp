@@ -58,7 +58,6 @@ private slots:
         QCOMPARE(Pixel(box, 37, 80), QRgb(Blue));
         box.PSet(1, 1, Black);
         QCOMPARE(Pixel(box, 10, 90), QRgb(Black));
-        QCOMPARE(box.CurrentX(), 1.0);
     }
 
     void circles_stay_round_on_a_stretched_scale()
@@ -109,7 +108,6 @@ private slots:
         QCOMPARE(Error_Number([&] { box.Scale(0, NAN, 10, 0); }), 5);
         QCOMPARE(Error_Number([&] { box.Scale(0, 1e300, 1, 0); }), 5);        // beyond a 32-bit float
         QCOMPARE(Error_Number([&] { box.Scale(0, 5e-324, 1e-323, 0); }), 5);  // too small a span to map
-        QCOMPARE(Error_Number([&] { box.Scale(-3e38, 10, 3e38, 0); }), 0);    // wide, yet drawable
         box.Scale(0, 10, 10, 0);
         QCOMPARE(Error_Number([&] { box.Scale(5, 5, 5, 5); }), 5);
         QCOMPARE(box.To_Pixels(5, 5), QPointF(50, 50));
