@@ -180,8 +180,8 @@ void Picture_Box::Draw_Printed_Text()
     QPointF top = To_Pixels(current_x_, current_y_);
     auto draw = [&](const std::string& line, int from) {
         if (static_cast<int>(line.size()) > from) {
-            QString piece = QString::fromStdString(line.substr(static_cast<size_t>(from)));
-            painter.drawText(QPointF(from * column_width, top.y() + metrics.ascent()), piece);
+            QString rest = QString::fromStdString(line.substr(static_cast<size_t>(from)));
+            painter.drawText(QPointF(from * column_width, top.y() + metrics.ascent()), rest);
         }
     };
     for (const std::string& line : writer_.Take_Lines()) {
