@@ -138,6 +138,11 @@ private slots:
         SetKeyValue("Missing.Key", "", std::string("x"), Reg::REG_SZ);
         QVERIFY(!registry().Has_Key("Missing.Key"));
         QVERIFY(registry().Log().empty());
+        // A value type the writer does not know writes nothing and does not report success.
+        int32_t handle = 0, disposition = 0;
+        registry().Create_Key(Reg::HKEY_CLASSES_ROOT, "Test.Key", 63, handle, disposition);
+        QVERIFY(SetValueEx(handle, "Other", 3, std::string("x")) != Reg::Success);
+        QVERIFY(registry().Find("Test.Key", "Other") == nullptr);
         QVERIFY(port.prompts.empty());
     }
 
