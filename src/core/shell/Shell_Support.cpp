@@ -56,5 +56,3 @@ const std::vector<Help_Document>& Home_Help_Documents()
     };
     return docs;
 }
-
-std::string Help_Address(const std::string& path) { return "https://help.vastrel.example.org/" + path; }

@@ -26,5 +26,3 @@ struct Help_Document {
     std::string menu, path, error_name;
 };
 const std::vector<Help_Document>& Home_Help_Documents();
-// The address of a help document: the fixed web folder followed by its path.
-std::string Help_Address(const std::string& path);

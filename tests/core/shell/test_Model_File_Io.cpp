@@ -103,5 +103,13 @@ TEST_F(Model_File_Io, Failed_Write_Leaves_The_Old_File)
         fs::permissions(dir, fs::perms::owner_all);
     }
     EXPECT_EQ(Slurp(p), "precious");
+
+    // A save abandoned half-way (an error while writing) leaves the old file and no debris.
+    {
+        Safe_File_Output out(p.string());
+        out.Stream() << "half of a new mod";
+    }
+    EXPECT_EQ(Slurp(p), "precious");
+    EXPECT_EQ(Entries(), 1u);
 }
 }  // namespace
