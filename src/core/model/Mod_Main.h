@@ -96,6 +96,16 @@ struct Model_Store {
 
     // Colour table (RGB as 0xRRGGBB)
     int32_t Color_Green = 0, Color_Blue = 0, Color_White = 0, Color_Black = 0, Color_Cyan = 0, Color_Magenta = 0;
+
+    // Selection record: classification of the output slots, their frame, the variable classified last
+    Array1<int16_t, 0, 22> Var_Type;
+    Array1<int16_t, 0, 4> Var_Row, Comp_Code;
+    int16_t Coord_System = 0;
+    bool Scalar_Variable = false, Local_Allowed = false, FFT_Variable = false;
+    float Zero_Tol = 0;
+
+    // Whole-store comparison, for telling whether an operation left the model untouched
+    bool operator==(const Model_Store&) const = default;
 };
 
 Model_Store& store();

@@ -1,5 +1,6 @@
 #include "model/Mod_Numeric.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -91,7 +92,9 @@ struct Decimal_Image {
 Decimal_Image Image_Of(double ax)
 {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", ax);
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::scientific, 14);
+    (void)ec;
+    *end = '\0';
     Decimal_Image d;
     d.digits = std::string(1, buf[0]) + std::string(buf + 2, 14);
     d.point = std::atoi(std::strchr(buf, 'e') + 1) + 1;

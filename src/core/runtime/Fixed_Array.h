@@ -16,6 +16,7 @@ public:
     T& operator()(int i) { return data_[Index(i)]; }
     const T& operator()(int i) const { return data_[Index(i)]; }
     void Fill(const T& v) { data_.fill(v); }
+    bool operator==(const Array1&) const = default;
     static bool In_Range(int i) { return i >= Lo && i <= Hi; }
 
 private:
@@ -36,6 +37,7 @@ public:
     T& operator()(int i, int j) { return data_[Index(i, j)]; }
     const T& operator()(int i, int j) const { return data_[Index(i, j)]; }
     void Fill(const T& v) { data_.fill(v); }
+    bool operator==(const Array2&) const = default;
 
 private:
     static std::size_t Index(int i, int j)
@@ -55,6 +57,7 @@ public:
     T& operator()(int i, int j, int k) { return data_[Index(i, j, k)]; }
     const T& operator()(int i, int j, int k) const { return data_[Index(i, j, k)]; }
     void Fill(const T& v) { data_.fill(v); }
+    bool operator==(const Array3&) const = default;
 
 private:
     static std::size_t Index(int i, int j, int k)

@@ -1,6 +1,7 @@
 #include "runtime/Number_Text.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -35,8 +36,16 @@ double Val(const std::string& text)
         while (k < n && std::isdigit(static_cast<unsigned char>(text[k]))) e += text[k++];
         if (k > j) s += e;
     }
-    double v = std::strtod(s.c_str(), nullptr);
-    if (std::isinf(v)) Raise(Err::Overflow);
+    // from_chars ignores the C locale, so a decimal comma in the user's locale cannot creep in.
+    double v = 0;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        size_t e = s.find('e');
+        bool tiny = e != std::string::npos && s.find('-', e) != std::string::npos;
+        if (!tiny) Raise(Err::Overflow);
+        return 0.0;
+    }
     return v;
 }
 
@@ -45,8 +54,12 @@ std::string Format_G(double value, int digits)
 {
     if (value == 0.0) return "0";  // also folds negative zero
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*G", digits, value);
-    return buf;
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, digits);
+    (void)ec;
+    std::string s(buf, end);
+    for (char& c : s)
+        if (c == 'e') c = 'E';
+    return s;
 }
 
 std::string Drop_Leading_Zero(std::string s)
@@ -85,4 +98,11 @@ int16_t To_Int16(long long value)
 {
     if (value < -32768 || value > 32767) Raise(Err::Overflow);
     return static_cast<int16_t>(value);
+}
+
+float CSng(double value)
+{
+    float f = static_cast<float>(value);
+    if (std::isinf(f) && !std::isinf(value)) Raise(Err::Overflow);
+    return f;
 }

@@ -26,3 +26,5 @@ int16_t CInt(double value);
 int32_t CLng(double value);
 // Assignment of a whole number to a 16-bit integer; raises the overflow error outside its range.
 int16_t To_Int16(long long value);
+// Assignment to a 32-bit float; raises the overflow error beyond its range.
+float CSng(double value);

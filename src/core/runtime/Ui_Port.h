@@ -47,6 +47,12 @@ public:
     virtual void Set_Mouse_Pointer(int pointer) = 0;
     // Brings up the home screen (modeless), creating it first if needed.
     virtual void Show_Home_Screen() = 0;
+    // A model file was read: refill the input and mass-properties screens, the units ticks and the home status and buttons.
+    virtual void Model_Was_Read() {}
+    // Centres the input screen and shows it modally.
+    virtual void Show_Input_Screen() {}
+    // The Grashof class shown on the input screen (created if needed, not shown).
+    virtual void Set_Grashof_Caption(const std::string& /*caption*/) {}
 };
 
 // The installed port; a silent one (default answers) until something is installed.

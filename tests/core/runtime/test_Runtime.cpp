@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "Fake_Ui_Port.h"
 #include "runtime/Fixed_Array.h"
 #include "runtime/Number_Text.h"
@@ -139,4 +141,21 @@ TEST(TrapErrors, ReportsUnderTheNameAndReturnsFalse)
     EXPECT_FALSE(ok);
     ASSERT_EQ(port.boxes.size(), 1u);
     EXPECT_EQ(port.boxes[0].prompt.rfind("Error 62   (Input past end of file)  has occurred in Readfile", 0), 0u);
+}
+
+TEST(NumberText, IgnoresTheUserLocale)
+{
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) GTEST_SKIP();
+    EXPECT_DOUBLE_EQ(Val("2.5"), 2.5);
+    EXPECT_EQ(Str(0.05f), " .05");
+    EXPECT_EQ(Plain(2.5), "2.5");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(Val, HugeAndTinyExponents)
+{
+    EXPECT_THROW(Val("1E+400"), Runtime_Error);
+    EXPECT_EQ(Val("1E-400"), 0);
 }
