@@ -104,6 +104,17 @@ struct Model_Store {
     bool Scalar_Variable = false, Local_Allowed = false, FFT_Variable = false;
     float Zero_Tol = 0;
 
+    // Force solution: the system of step 0 as assembled, before it is solved (shown by the matrix screen)
+    Array2<double, 1, 12, 1, 12> Matrix_A0;
+    Array1<double, 1, 12> Matrix_B0;
+
+    // Fourier transform
+    Array2<double, 0, Max_Steps, 0, 3> DFT_Data;
+    float DFT_Zero = 0;
+    int16_t Num_Harmonics_Out = 0, FFT_Harmonics = 0;
+    std::string FFT_Unit;
+    bool FFT_Select = false;
+
     // Whole-store comparison, for telling whether an operation left the model untouched
     bool operator==(const Model_Store&) const = default;
 };

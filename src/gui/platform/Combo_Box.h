@@ -1,0 +1,26 @@
+// A combo box with the classic events: Click for a list choice or a list index set by code,
+// Change for typing or a text set by code. Typed text is never added to the list.
+#pragma once
+#include <QComboBox>
+#include <string>
+
+class Combo_Box : public QComboBox {
+    Q_OBJECT
+public:
+    // Editable: a drop-down with an edit part; otherwise a drop-down list.
+    explicit Combo_Box(bool editable = true, QWidget* parent = nullptr);
+
+    std::string Text() const;
+    void Set_Text(const std::string& text);
+    int List_Index() const { return currentIndex(); }
+    void Set_List_Index(int index);
+    int List_Count() const { return count(); }
+    std::string List(int index) const;
+    void Add_Item(const std::string& item);
+    // Empties the list and the edit part; raises no event.
+    void Clear();
+
+signals:
+    void Click();
+    void Change();
+};

@@ -1,0 +1,49 @@
+// One-line wiring of the control events the screens rely on:
+// - Click and Change follow the controls' value-changed signals, so code that sets a value
+//   raises them as a user would, and only when the value really changes;
+// - a screen's Suspend_Events guard silences all of them;
+// - leaving a box commits only when the focus moves inside the program (a message box
+//   opening or a switch to another application is not a leave);
+// - Enter is handled per control; buttons press on Enter when focused, none is a default.
+#pragma once
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+class Combo_Box;
+class Screen;
+
+using Handler = std::function<void()>;
+
+void On_Click(Screen& s, QPushButton* button, Handler h);
+// Receives the new value.
+void On_Click(Screen& s, QCheckBox* box, std::function<void(bool)> h);
+// Runs when the option becomes selected.
+void On_Click(Screen& s, QRadioButton* option, Handler h);
+// A list choice by the user or a list index set by code.
+void On_Click(Screen& s, Combo_Box* combo, Handler h);
+void On_Click(Screen& s, QAction* menu_item, Handler h);
+
+void On_Change(Screen& s, QLineEdit* box, Handler h);
+// Typing in the edit part, or a text set by code.
+void On_Change(Screen& s, Combo_Box* combo, Handler h);
+// The value settled: an arrow or track click, the thumb released, or a value set by code.
+void On_Change(Screen& s, QScrollBar* bar, Handler h);
+// The thumb is being dragged.
+void On_Scroll(Screen& s, QScrollBar* bar, Handler h);
+
+void On_Lost_Focus(Screen& s, QWidget* control, Handler h);
+void On_Got_Focus(Screen& s, QWidget* control, Handler h);
+// Enter (either key) in the control; the key goes no further.
+void On_Enter(Screen& s, QWidget* control, Handler h);
+// A text box (or the edit part of a combo box) selects its whole text whenever it receives
+// the focus, also by a mouse click.
+void Select_All_On_Focus(QWidget* control);
+
+// Moves the focus; ignored for a hidden or disabled control.
+void Set_Focus(QWidget* control);

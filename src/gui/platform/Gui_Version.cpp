@@ -1,1 +1,0 @@
-#include "platform/Gui_Version.h"

@@ -1,2 +1,0 @@
-// Placeholder until the platform layer lands.
-#pragma once

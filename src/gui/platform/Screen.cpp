@@ -1,0 +1,245 @@
+#include "platform/Screen.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <unordered_map>
+
+#include "platform/Screen_Metrics.h"
+#include "platform/Qt_Text.h"
+#include "runtime/Report_Error.h"
+
+namespace {
+Screen* active = nullptr;
+std::vector<Screen*> history;  // visible screens, the most recently active last
+std::unordered_map<std::type_index, Screen*> loaded;
+std::map<std::string, std::function<Screen&()>> named;
+
+void Forget(Screen* s)
+{
+    history.erase(std::remove(history.begin(), history.end(), s), history.end());
+    if (active == s) active = nullptr;
+    for (auto it = loaded.begin(); it != loaded.end();) {
+        if (it->second == s) it = loaded.erase(it);
+        else ++it;
+    }
+}
+}  // namespace
+
+// A user's click on another visible screen of the program makes it the active one; window
+// manager activations (after boxes, dialogs, or a return from another application) are ignored.
+class Screen_Activation : public QObject {
+public:
+    bool eventFilter(QObject* target, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress && target->isWidgetType()) {
+            auto* s = qobject_cast<Screen*>(static_cast<QWidget*>(target)->window());
+            if (s && s != active && s->isVisible()) s->Make_Active();
+        }
+        return false;
+    }
+    static void Install()
+    {
+        static Screen_Activation* filter = nullptr;
+        if (!filter && qApp) {
+            filter = new Screen_Activation;
+            filter->setParent(qApp);
+            qApp->installEventFilter(filter);
+        }
+    }
+};
+
+void Run_Form_Load(Screen& s)
+{
+    s.Set_Width(s.design_width_);
+    s.Set_Height(s.design_height_);
+    s.Form_Load();
+}
+
+namespace Screens_Detail {
+Screen* Find(std::type_index type)
+{
+    auto it = loaded.find(type);
+    return it == loaded.end() ? nullptr : it->second;
+}
+
+void Adopt(std::type_index type, Screen* s)
+{
+    loaded[type] = s;
+    Run_Form_Load(*s);
+}
+}  // namespace Screens_Detail
+
+Screen::Screen(std::string name, int design_width, int design_height)
+    : QWidget(nullptr), name_(std::move(name)), design_width_(design_width), design_height_(design_height)
+{
+    setObjectName(QString::fromStdString(name_));
+    Screen_Activation::Install();
+}
+
+Screen::~Screen()
+{
+    for (QEventLoop* loop : loops_) loop->quit();
+    Forget(this);
+}
+
+void Screen::Make_Active()
+{
+    if (active == this) return;
+    active = this;
+    history.erase(std::remove(history.begin(), history.end(), this), history.end());
+    history.push_back(this);
+    Trap_Errors(name_ + ".activate", [this] { Form_Activate(); });
+}
+
+void Screen::Show_Modeless()
+{
+    if (!isVisible()) {
+        setWindowModality(Qt::NonModal);
+        QWidget::setVisible(true);
+    }
+    raise();
+    activateWindow();
+    Make_Active();
+}
+
+void Screen::Show_Modal()
+{
+    // The modality of a window can only change while it is hidden.
+    if (isVisible()) QWidget::setVisible(false);
+    setWindowModality(Qt::ApplicationModal);
+    QWidget::setVisible(true);
+    raise();
+    activateWindow();
+    QPointer<Screen> self(this);
+    Make_Active();
+    if (!self || !isVisible()) return;
+    QEventLoop loop;
+    loops_.push_back(&loop);
+    loop.exec(QEventLoop::DialogExec);
+    if (self) loops_.erase(std::remove(loops_.begin(), loops_.end(), &loop), loops_.end());
+}
+
+void Screen::Hide() { setVisible(false); }
+
+void Screen::setVisible(bool visible)
+{
+    bool was = isVisible();
+    QWidget::setVisible(visible);
+    if (was && !visible) On_Hidden();
+}
+
+void Screen::On_Hidden()
+{
+    for (QEventLoop* loop : loops_) loop->quit();
+    history.erase(std::remove(history.begin(), history.end(), this), history.end());
+    if (active != this) return;
+    active = nullptr;
+    // The screen that takes over is the most recently active of those still visible.
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+        if ((*it)->isVisible()) {
+            (*it)->Make_Active();
+            return;
+        }
+    }
+}
+
+void Screen::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    Close_Box();
+}
+
+void Screen::Run_Handler(const std::function<void()>& handler)
+{
+    if (!Events_Suspended()) Trap_Errors(name_, handler);
+}
+
+Screen* Screen::Active() { return active; }
+
+std::string Screen::Caption() const { return S_Text(windowTitle()); }
+void Screen::Set_Caption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+QSize Screen::Frame_Extra() const
+{
+    if (!isVisible()) return {0, 0};
+    QSize extra = frameGeometry().size() - geometry().size();
+    return {std::max(0, extra.width()), std::max(0, extra.height())};
+}
+
+int Screen::Width() const
+{
+    return static_cast<int>(std::lround((width() + Frame_Extra().width()) * Screen_Metrics::Twips_Per_Pixel_X()));
+}
+
+int Screen::Height() const
+{
+    return static_cast<int>(std::lround((height() + Frame_Extra().height()) * Screen_Metrics::Twips_Per_Pixel_Y()));
+}
+
+int Screen::Left() const { return static_cast<int>(std::lround(frameGeometry().x() * Screen_Metrics::Twips_Per_Pixel_X())); }
+int Screen::Top() const { return static_cast<int>(std::lround(frameGeometry().y() * Screen_Metrics::Twips_Per_Pixel_Y())); }
+
+void Screen::Set_Width(double twips)
+{
+    int px = static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_X())) - Frame_Extra().width();
+    resize(std::max(1, px), height());
+}
+
+void Screen::Set_Height(double twips)
+{
+    int px = static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_Y())) - Frame_Extra().height();
+    resize(width(), std::max(1, px));
+}
+
+void Screen::Move(double left, double top)
+{
+    move(static_cast<int>(std::lround(left / Screen_Metrics::Twips_Per_Pixel_X())),
+         static_cast<int>(std::lround(top / Screen_Metrics::Twips_Per_Pixel_Y())));
+}
+
+int Screen::Window_State() const
+{
+    if (windowState() & Qt::WindowMinimized) return Form_State::Minimized;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return Form_State::Maximized;
+    return Form_State::Normal;
+}
+
+void Screen::Refresh() { repaint(); }
+
+void Return_Keyboard_To_Active_Screen()
+{
+    if (active && active->isVisible()) active->activateWindow();
+}
+
+void Unload(Screen& s)
+{
+    Forget(&s);
+    s.QWidget::setVisible(false);
+    s.deleteLater();
+}
+
+void Unload_All_Screens()
+{
+    std::vector<Screen*> all;
+    for (auto& [type, s] : loaded) all.push_back(s);
+    for (Screen* s : all) {
+        Forget(s);
+        delete s;
+    }
+    active = nullptr;
+    history.clear();
+}
+
+void Register_Screen(const std::string& name, std::function<Screen&()> reference) { named[name] = std::move(reference); }
+
+Screen* Screen_Named(const std::string& name)
+{
+    auto it = named.find(name);
+    return it == named.end() ? nullptr : &it->second();
+}

@@ -1,0 +1,43 @@
+#include "platform/Screen_Metrics.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+bool fake = false;
+int fake_w = 0, fake_h = 0;
+double fake_dpi = 96.0;
+
+QScreen* Primary() { return QGuiApplication::primaryScreen(); }
+
+double Dpi_X() { return fake ? fake_dpi : (Primary() ? Primary()->logicalDotsPerInchX() : 96.0); }
+double Dpi_Y() { return fake ? fake_dpi : (Primary() ? Primary()->logicalDotsPerInchY() : 96.0); }
+}  // namespace
+
+namespace Screen_Metrics {
+double Twips_Per_Pixel_X() { return 1440.0 / Dpi_X(); }
+double Twips_Per_Pixel_Y() { return 1440.0 / Dpi_Y(); }
+
+// The full display, not the work area: the classic metrics ignored task bars.
+double Width_Twips()
+{
+    int px = fake ? fake_w : (Primary() ? Primary()->geometry().width() : 0);
+    return px * Twips_Per_Pixel_X();
+}
+
+double Height_Twips()
+{
+    int px = fake ? fake_h : (Primary() ? Primary()->geometry().height() : 0);
+    return px * Twips_Per_Pixel_Y();
+}
+
+void Use_Fake(int width_px, int height_px, double dpi)
+{
+    fake = true;
+    fake_w = width_px;
+    fake_h = height_px;
+    fake_dpi = dpi;
+}
+
+void Use_Real() { fake = false; }
+}  // namespace Screen_Metrics

@@ -1,0 +1,88 @@
+#include "shell/frm_Help.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "model/Mod_Main.h"
+#include "platform/Control_Events.h"
+#include "platform/Screen_Metrics.h"
+#include "runtime/Number_Text.h"
+#include "shell/mod_Common.h"
+
+namespace {
+void Set_Browser_Size(Help_Browser* b, double width_twips, double height_twips)
+{
+    b->setFixedSize(static_cast<int>(std::lround(width_twips / Screen_Metrics::Twips_Per_Pixel_X())),
+                    static_cast<int>(std::lround(height_twips / Screen_Metrics::Twips_Per_Pixel_Y())));
+    // The window's minimum size follows at once, not at the next layout pass.
+    b->parentWidget()->layout()->activate();
+}
+}  // namespace
+
+frm_Help::frm_Help() : Screen("frm_Help", 12015, 9900)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    menu_bar = new QMenuBar(this);
+    layout->setMenuBar(menu_bar);
+    mnu_Resize = menu_bar->addMenu("Resize Form");
+    mnu_Full = mnu_Resize->addAction("Enlarge");
+    mnu_Shrink = mnu_Resize->addAction("Shrink");
+    mnu_Close = menu_bar->addAction("Close Form");
+    WebBrowser1 = new Help_Browser(this);
+    layout->addWidget(WebBrowser1, 0, Qt::AlignLeft | Qt::AlignTop);
+
+    On_Click(*this, mnu_Full, [this] { mnu_Full_Click(); });
+    On_Click(*this, mnu_Shrink, [this] { mnu_Shrink_Click(); });
+    On_Click(*this, mnu_Close, [this] { Hide(); });
+}
+
+void frm_Help::Form_Load() { Set_Browser_Size(WebBrowser1, 8335, 8030); }
+
+void frm_Help::Form_Activate() { Set_Caption("Help for " + store().Title_String + "Help Screen"); }
+
+void frm_Help::mnu_Full_Click()
+{
+    double dw = Screen_Metrics::Width_Twips();
+    double dh = Screen_Metrics::Height_Twips();
+    int32_t H = CLng(dh * 0.97 * 0.97);
+    int32_t W = CLng(dw * 0.97);
+    Set_Height(H);
+    Set_Width(W);
+    Set_Browser_Size(WebBrowser1, 0.873 * W / (dw / dh), 0.873 * H * 0.97);
+    Centerform(*this);
+}
+
+void frm_Help::mnu_Shrink_Click()
+{
+    // The browser first, so that the window's layout lets it shrink.
+    Set_Browser_Size(WebBrowser1, 8335, 8030);
+    Set_Width(12015);
+    Set_Height(9900);
+    Centerform(*this);
+}
+
+void frm_Help::Close_Box()
+{
+    Hide();
+    Unload(*this);
+}
+
+std::string Help_Address(const std::string& path)
+{
+    QString base = qEnvironmentVariable("VASTREL_HELP_BASE");
+    if (base.isEmpty()) base = QCoreApplication::applicationDirPath();
+    std::string doc = path.rfind("helpfiles/", 0) == 0 ? path : "helpfiles/" + path;
+    return QDir(base).filePath(QString::fromStdString(doc)).toStdString();
+}
+
+void Show_Help_Document(const std::string& path)
+{
+    frm_Help& help = Form<frm_Help>();
+    help.Hide();
+    help.WebBrowser1->Navigate(Help_Address(path));
+    Centerform(help);
+    help.Show_Modeless();
+}
