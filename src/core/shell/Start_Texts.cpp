@@ -36,7 +36,7 @@ Notice_Texts Notice_Text()
 {
     Notice_Texts t;
     t.description = "A Program for the Design and Analysis of Geared Vastrel Linkages.";
-    // The three given pieces are joined as they stand; the last one ends in the blank before ours.
+    // Joined as they stand: no blank after the second sentence, one before the last.
     t.disclaimer =
         std::string("Every effort has been made to ensure the accuracy of the algorithms used to calculate "
                     "results in this program.  ") +
