@@ -137,17 +137,22 @@ private slots:
         Scripted_User user;
         Start_To_Home();
         Load_Example(false);
-        store().Designer_Name = "Tester";
         const std::string path = Path("geared.vsr");
 
+        // Never saved: Save behaves as Save As.
         user.Choose_File(path).Answer(Msg::Ans_Ok);
-        home().mnu_Saveas->trigger();
+        home().mnu_Save->trigger();
         QCOMPARE(user.file_requests.back().file_name, std::string("Model_1.vsr"));
         QVERIFY(store().Model_Saved);
         QCOMPARE(store().Model_Name, std::string("geared"));
         QVERIFY(Shown(4));
         QCOMPARE(Status(4), QString("Saved"));
         QCOMPARE(user.boxes.back().prompt, "File was successfully written to \r" + path);
+        // Saved: Save rewrites the same file without a dialog.
+        store().Designer_Name = "Tester";
+        user.Answer(Msg::Ans_Ok);
+        home().mnu_Save->trigger();
+        QCOMPARE(user.file_requests.size(), size_t(1));
 
         // Saved: New asks only for the reset.
         user.Answer(Msg::Ans_Ok);
