@@ -220,7 +220,9 @@ private slots:
         const std::string whole = Path("whole.vsr");
         Write_Store_To(whole, [&] { user.Answer(Msg::Ans_Ok); });
         // The first 30 of its 173 lines.
-        std::string text = Read_Whole_File(whole);
+        QFile whole_file(QString::fromStdString(whole));
+        QVERIFY(whole_file.open(QIODevice::ReadOnly));
+        std::string text = whole_file.readAll().toStdString();
         size_t end = 0;
         for (int line = 0; line < 30; ++line) end = text.find("\r\n", end) + 2;
         const std::string cut = Path("cut.vsr");
