@@ -174,6 +174,7 @@ private slots:
         QVERIFY(s.Disk_File);
         QVERIFY(!s.Calc_Done && !s.Model_Saved);
         QVERIFY(!home().cmd_Animate->isEnabled());
+        QVERIFY(!Shown(0) && !Shown(4));  // read from disk, not yet calculated
         QVERIFY(user.All_Used());
     }
 
