@@ -83,27 +83,49 @@ int File_Error_Number(int os_error)
     }
 }
 
-std::string Read_Whole_File(const std::string& path)
+// Buffered reads; a failing read raises from inside the stream operation that needed it.
+class Fd_Read_Buffer : public std::streambuf {
+public:
+    int fd = -1;
+
+protected:
+    int_type underflow() override
+    {
+        for (;;) {
+            ssize_t n = ::read(fd, buffer_, sizeof buffer_);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                Raise_Os_Error(errno);
+            }
+            if (n == 0) return traits_type::eof();
+            setg(buffer_, buffer_, buffer_ + n);
+            return traits_type::to_int_type(buffer_[0]);
+        }
+    }
+
+private:
+    char buffer_[8192];
+};
+
+struct File_Input::Impl {
+    Fd_Read_Buffer buffer;
+    std::istream stream{&buffer};
+};
+
+File_Input::File_Input(const std::string& path) : impl_(std::make_unique<Impl>())
 {
     Check_Name(path);
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) Raise_Os_Error(errno);
-    std::string content;
-    char buf[8192];
-    for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            int e = errno;
-            ::close(fd);
-            Raise_Os_Error(e);
-        }
-        if (n == 0) break;
-        content.append(buf, static_cast<size_t>(n));
-    }
-    ::close(fd);
-    return content;
+    impl_->stream.exceptions(std::ios::badbit);
+    impl_->buffer.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (impl_->buffer.fd < 0) Raise_Os_Error(errno);
 }
+
+File_Input::~File_Input()
+{
+    if (impl_->buffer.fd >= 0) ::close(impl_->buffer.fd);
+}
+
+std::istream& File_Input::Stream() { return impl_->stream; }
 
 struct Safe_File_Output::Impl {
     std::string target, temp;

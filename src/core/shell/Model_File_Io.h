@@ -3,14 +3,28 @@
 // destroys the previous file. Failures raise the runtime's file error numbers.
 #pragma once
 #include <memory>
+#include <istream>
 #include <ostream>
 #include <string>
 
 // The runtime error number of an operating-system error code (errno).
 int File_Error_Number(int os_error);
 
-// The whole content of a file; raises the mapped error when it cannot be read.
-std::string Read_Whole_File(const std::string& path);
+// A file being read. Opening raises the mapped error; a read that fails later raises it through
+// the stream. Only what the reader asks for is read, so a wrong choice of a huge file costs little.
+class File_Input {
+public:
+    explicit File_Input(const std::string& path);
+    ~File_Input();
+    File_Input(const File_Input&) = delete;
+    File_Input& operator=(const File_Input&) = delete;
+
+    std::istream& Stream();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
 
 // A file being saved. The stream writes straight through to a temporary file beside the target
 // and raises the mapped error (through the stream) when a write fails; Commit puts the written

@@ -1,7 +1,5 @@
 // The home screen's model-file commands: New, Open, Save, Save As, the quit path and the model
 // named on the command line.
-#include <sstream>
-
 #include "model/mod_Printsubs.h"
 #include "runtime/Report_Error.h"
 #include "runtime/Ui_Port.h"
@@ -37,8 +35,8 @@ void Ask_To_Save_First(frm_HomeScreen& home)
 // Reads a whole model file into the store; false when the reader refused it or failed.
 bool Read_Model(const std::string& path)
 {
-    std::istringstream in(Read_Whole_File(path));
-    return Readfile(in);
+    File_Input file(path);
+    return Readfile(file.Stream());
 }
 
 // Writes the model to path without ever losing the file already there; false when the writer

@@ -31,13 +31,19 @@ frm_Quit::frm_Quit() : Screen("frm_Quit", 11850, 8950)
     auto* buttons = new QHBoxLayout(SSFrame1);
     buttons->setContentsMargins(60, 40, 60, 40);
     buttons->addWidget(cmd_NoQuit);
+    buttons->addSpacing(80);
     buttons->addStretch(1);
     buttons->addWidget(cmd_YesQuit);
 
+    // The frame keeps to the middle of the screen at any size.
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(SSFrame1, 3);
+    row->addStretch(1);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(120, 40, 120, 40);
+    layout->setContentsMargins(40, 40, 40, 40);
     layout->addStretch(1);
-    layout->addWidget(SSFrame1);
+    layout->addLayout(row);
     layout->addStretch(1);
 
     On_Click(*this, cmd_NoQuit, [this] { cmd_NoQuit_Click(); });

@@ -51,7 +51,10 @@ TEST_F(Model_File_Io, Writes_New_And_Replaces_Old_Files)
     Replace_File_Contents(p.string(), "first\r\n");
     EXPECT_EQ(Slurp(p), "first\r\n");
     Replace_File_Contents(p.string(), "second\r\n");
-    EXPECT_EQ(Read_Whole_File(p.string()), "second\r\n");
+    File_Input in(p.string());
+    std::string line;
+    std::getline(in.Stream(), line);
+    EXPECT_EQ(line, "second\r");
     EXPECT_EQ(Entries(), 1u);  // no temporary file left behind
 }
 
@@ -68,8 +71,14 @@ TEST_F(Model_File_Io, Replacing_Through_A_Link_Keeps_The_Link)
 
 TEST_F(Model_File_Io, Failures_Carry_The_File_Error_Numbers)
 {
-    EXPECT_EQ(Error_Of([&] { Read_Whole_File((dir / "missing.vsr").string()); }), Err::File_Not_Found);
-    EXPECT_EQ(Error_Of([&] { Read_Whole_File(""); }), Err::Bad_File_Name_Or_Number);
+    EXPECT_EQ(Error_Of([&] { File_Input in((dir / "missing.vsr").string()); }), Err::File_Not_Found);
+    EXPECT_EQ(Error_Of([&] { File_Input in(""); }), Err::Bad_File_Name_Or_Number);
+    // A folder opens but cannot be read: the error comes through the stream.
+    EXPECT_EQ(Error_Of([&] {
+                  File_Input in(dir.string());
+                  in.Stream().get();
+              }),
+              Err::Path_File_Access);
     EXPECT_EQ(Error_Of([&] { Replace_File_Contents("", "x"); }), Err::Bad_File_Name_Or_Number);
     EXPECT_EQ(Error_Of([&] { Replace_File_Contents((dir / "no" / "such.vsr").string(), "x"); }),
               Err::File_Not_Found);

@@ -137,17 +137,22 @@ private slots:
         Scripted_User user;
         Start_To_Home();
         Load_Example(false);
-        store().Designer_Name = "Tester";
         const std::string path = Path("geared.vsr");
 
+        // Never saved: Save behaves as Save As.
         user.Choose_File(path).Answer(Msg::Ans_Ok);
-        home().mnu_Saveas->trigger();
+        home().mnu_Save->trigger();
         QCOMPARE(user.file_requests.back().file_name, std::string("Model_1.vsr"));
         QVERIFY(store().Model_Saved);
         QCOMPARE(store().Model_Name, std::string("geared"));
         QVERIFY(Shown(4));
         QCOMPARE(Status(4), QString("Saved"));
         QCOMPARE(user.boxes.back().prompt, "File was successfully written to \r" + path);
+        // Saved: Save rewrites the same file without a dialog.
+        store().Designer_Name = "Tester";
+        user.Answer(Msg::Ans_Ok);
+        home().mnu_Save->trigger();
+        QCOMPARE(user.file_requests.size(), size_t(1));
 
         // Saved: New asks only for the reset.
         user.Answer(Msg::Ans_Ok);
@@ -169,6 +174,7 @@ private slots:
         QVERIFY(s.Disk_File);
         QVERIFY(!s.Calc_Done && !s.Model_Saved);
         QVERIFY(!home().cmd_Animate->isEnabled());
+        QVERIFY(!Shown(0) && !Shown(4));  // read from disk, not yet calculated
         QVERIFY(user.All_Used());
     }
 
@@ -215,7 +221,9 @@ private slots:
         const std::string whole = Path("whole.vsr");
         Write_Store_To(whole, [&] { user.Answer(Msg::Ans_Ok); });
         // The first 30 of its 173 lines.
-        std::string text = Read_Whole_File(whole);
+        QFile whole_file(QString::fromStdString(whole));
+        QVERIFY(whole_file.open(QIODevice::ReadOnly));
+        std::string text = whole_file.readAll().toStdString();
         size_t end = 0;
         for (int line = 0; line < 30; ++line) end = text.find("\r\n", end) + 2;
         const std::string cut = Path("cut.vsr");
