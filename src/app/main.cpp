@@ -1,21 +1,26 @@
 #include <QApplication>
-#include <QWidget>
+#include <string>
+#include <vector>
 
-#include "model/Mod_Main.h"
-#include "platform/Message_Box.h"
+#include "model/Main.h"
+#include "platform/Screen.h"
 #include "shell/Screen_Catalogue.h"
+#include "shell/Shell_Screens.h"
+#include "shell/Shell_Support.h"
+#include "shell/Shell_Ui_Port.h"
+#include "shell/frm_HomeScreen.h"
 
 int main(int argc, char* argv[])
 {
+    // The command line as given, before Qt takes its own options out of it.
+    std::vector<std::string> args(argv, argv + argc);
     QApplication app(argc, argv);
-    Install_Qt_Port();
+    // The program ends only through the quit screen.
+    app.setQuitOnLastWindowClosed(false);
+    Install_Shell_Port();
     Register_Screens();
-    Initialize();
-    QWidget home;
-    home.setWindowTitle("VASTREL");
-    home.resize(790, 632);
-    home.show();
-    // Until the home screen and its quit path exist, closing the placeholder ends the program.
-    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
+    Register_Shell_Screens();
+    Set_Command_Line(Command_Line_Text(args));
+    Main();
     return app.exec();
 }

@@ -38,37 +38,62 @@ void Rotate(float X, float Y, float Angle, int16_t Sign, float& Xr, float& Yr)
     Yr = static_cast<float>(X * std::sin(static_cast<double>(phi)) + Y * std::cos(static_cast<double>(phi)));
 }
 
+namespace {
+// One row of the elimination, in the solver's own order of operations. Each element is independent
+// of the others, so the compiler may do several at once without changing a single bit.
+__attribute__((optimize("tree-vectorize"))) void Eliminate_Row(double* __restrict row, double& b_row,
+                                                                const double* __restrict pivot_row,
+                                                                double b_pivot, int k, int N)
+{
+    const double aik = row[k], pivot = pivot_row[k];
+    for (int j = k + 1; j <= N; ++j) row[j] = pivot_row[j] * aik / pivot - row[j];
+    b_row = b_pivot * aik / pivot - b_row;
+}
+}  // namespace
+
 void SimQ(int16_t N, SimQ_Matrix& A, SimQ_Vector& B, int16_t& Flag)
 {
     Trap_Errors("SimQ", [&] {
+        if (N > SimQ_Max) Raise(Err::Subscript);
+        // Work on plain arrays (bounds are settled above) and hand the state back however we leave.
+        double a[SimQ_Max + 1][SimQ_Max + 1], b[SimQ_Max + 1];
+        for (int i = 1; i <= N; ++i) {
+            b[i] = B(i);
+            for (int j = 1; j <= N; ++j) a[i][j] = A(i, j);
+        }
+        auto hand_back = [&] {
+            for (int i = 1; i <= N; ++i) {
+                B(i) = b[i];
+                for (int j = 1; j <= N; ++j) A(i, j) = a[i][j];
+            }
+        };
         Flag = 1;
         for (int k = 1; k <= N - 1; ++k) {
             double big = 0;
             int p = k;
             for (int i = k; i <= N; ++i) {
-                if (std::fabs(A(i, k)) > big) {
-                    big = std::fabs(A(i, k));
+                if (std::fabs(a[i][k]) > big) {
+                    big = std::fabs(a[i][k]);
                     p = i;
                 }
             }
             if (big == 0) {
+                hand_back();
                 MsgBox("There is a zero value on diagonal in column " + std::to_string(k), Msg::Ok_Only);
                 Flag = static_cast<int16_t>(k);
                 return;
             }
-            for (int j = k; j <= N; ++j) std::swap(A(k, j), A(p, j));
-            std::swap(B(k), B(p));
-            for (int i = k + 1; i <= N; ++i) {
-                for (int j = k + 1; j <= N; ++j) A(i, j) = A(k, j) * A(i, k) / A(k, k) - A(i, j);
-                B(i) = B(k) * A(i, k) / A(k, k) - B(i);
-            }
+            for (int j = k; j <= N; ++j) std::swap(a[k][j], a[p][j]);
+            std::swap(b[k], b[p]);
+            for (int i = k + 1; i <= N; ++i) Eliminate_Row(a[i], b[i], a[k], b[k], k, N);
         }
-        if (A(N, N) != 0) B(N) = B(N) / A(N, N);
+        if (a[N][N] != 0) b[N] = b[N] / a[N][N];
         for (int i = N - 1; i >= 1; --i) {
             double sum = 0;
-            for (int j = i + 1; j <= N; ++j) sum += A(i, j) * B(j);
-            B(i) = (B(i) - sum) / A(i, i);
+            for (int j = i + 1; j <= N; ++j) sum += a[i][j] * b[j];
+            b[i] = (b[i] - sum) / a[i][i];
         }
+        hand_back();
         Flag = 0;
     });
 }
