@@ -15,9 +15,15 @@ void Shell_Ui_Port::Show_Home_Screen() { Form<frm_HomeScreen>().Show_Modeless();
 
 void Shell_Ui_Port::Model_Was_Read()
 {
+    Form<frm_Inputnew>().Fill_From_Model();
     Check_mnu_Units(Form<frm_HomeScreen>(), store().Unit_System);
     Update_Status();
     Set_Home_Buttons();
+}
+
+void Shell_Ui_Port::Set_Grashof_Caption(const std::string& caption)
+{
+    Form<frm_Inputnew>().lbl_Grashof->setText(QString::fromStdString(caption));
 }
 
 void Shell_Ui_Port::Show_Input_Screen()

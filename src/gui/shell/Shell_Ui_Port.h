@@ -9,6 +9,7 @@ public:
     void Set_Mouse_Pointer(int pointer) override;
     void Show_Home_Screen() override;
     void Model_Was_Read() override;
+    void Set_Grashof_Caption(const std::string& caption) override;
     void Show_Input_Screen() override;
 };
 

@@ -23,19 +23,22 @@ class Home_Screen_Test : public QObject {
     bool Shown(int i) { return !home().lbl_Status[i]->isHidden(); }
     QString Status(int i) { return home().lbl_Status[i]->text(); }
 
-    // The input screen that a command shows modally, closed again from inside its loop.
-    void Close_Input_When_Shown(bool* shown)
+    // The input screen that a command shows modally, closed again from inside its loop. Its
+    // activation leaves the model uncalculated; `calculate` has the user calculate first.
+    void Close_Input_When_Shown(bool* shown, bool calculate = false)
     {
-        Later([shown] {
-            *shown = Form<frm_Inputnew>().isVisible();
-            Form<frm_Inputnew>().Hide();
+        Later([shown, calculate] {
+            frm_Inputnew& input = Form<frm_Inputnew>();
+            *shown = input.isVisible();
+            if (calculate) input.cmd_Calc->click();
+            input.Hide();
         });
     }
 
     void Load_Example(bool unity)
     {
         bool input_shown = false;
-        Close_Input_When_Shown(&input_shown);
+        Close_Input_When_Shown(&input_shown, true);
         emit home().mnu_Examples->aboutToShow();
         (unity ? home().mnu_Unity : home().mnu_Nonunity)->trigger();
         QVERIFY(input_shown);
