@@ -96,7 +96,7 @@ void Animate_Setup(Linkage_Controls& S)
     });
 }
 
-void Animate(Linkage_Controls& S)
+void Animate(Linkage_Controls& S, const std::function<void()>& hold)
 {
     if (!S.Picture1) return;
     Animate_Setup(S);
@@ -105,8 +105,8 @@ void Animate(Linkage_Controls& S)
         Picture_Canvas pic(*S.Picture1);
         Axes(pic);
         if (&S == static_cast<Linkage_Controls*>(&Animation_Screen())) Show_Step_Labels(Animation_Screen(), false);
-        auto wait = [] { std::this_thread::sleep_for(Delay_Time(store().Anim_Speed)); };
-        Animate_Cycles(pic, Show_Points(), wait);
+        auto sleep = [] { std::this_thread::sleep_for(Delay_Time(store().Anim_Speed)); };
+        Animate_Cycles(pic, Show_Points(), hold ? hold : std::function<void()>(sleep));
     });
 }
 

@@ -2,6 +2,7 @@
 // animation screen's step labels and options.
 #pragma once
 #include <cstdint>
+#include <functional>
 
 #include "model/Linkage_Controls.h"
 #include "runtime/Canvas.h"
@@ -49,7 +50,8 @@ private:
 
 void Check_Parameters(Animation_Role& anim);
 void Animate_Setup(Linkage_Controls& S);
-void Animate(Linkage_Controls& S);
+// `hold` keeps each frame on show (by default the thread sleeps for the speed's delay).
+void Animate(Linkage_Controls& S, const std::function<void()>& hold = {});
 void DrawLinkage(Linkage_Controls& S, int16_t& i);
 void Step(Linkage_Controls& S, int16_t& i);
 void Step_Setup(Linkage_Controls& S, bool& busy);

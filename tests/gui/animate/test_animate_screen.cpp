@@ -1,0 +1,404 @@
+// The animation screen driven as a user would: Run with its frames, speed, Esc and close box;
+// stepping; a link-data commit with Recalc and Next; the Shift-drag of the coupler point; Back.
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QtTest>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "model/Mod_Examples.h"
+#include "model/Mod_Main.h"
+#include "model/Mod_VastrelW.h"
+#include "platform/Screen.h"
+#include "platform/Screen_Metrics.h"
+#include "model/Mod_Numeric.h"
+#include "shell/Animate_Rules.h"
+#include "shell/Shell_Ui_Port.h"
+#include "shell/frm_Animate.h"
+#include "shell/frm_Inputnew.h"
+#include "shell/mod_Common.h"
+#include "support/Scripted_User.h"
+
+namespace {
+constexpr QRgb Magenta = 0xFFFF00FF;
+
+// Which calculated position the picture shows in magenta at each paint (consecutive repeats
+// dropped), and whatever the test wants done at a given frame.
+class Frame_Watch : public QObject {
+public:
+    explicit Frame_Watch(frm_Animate& f) : f_(f) { f.Picture1->installEventFilter(this); }
+    ~Frame_Watch() override { f_.Picture1->removeEventFilter(this); }
+
+    std::vector<int> steps;
+    bool labels_shown_at_a_frame = false;
+    std::function<void(int frame)> at_frame;
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint) return false;
+        const int step = Shown_Step();
+        if (step < 0 || (!steps.empty() && steps.back() == step)) return false;
+        steps.push_back(step);
+        labels_shown_at_a_frame |= f_.lbl_StepLabel->isVisible();
+        if (at_frame) at_frame(static_cast<int>(steps.size()));
+        return false;
+    }
+
+private:
+    bool Magenta_Near(int step, int row) const
+    {
+        const Model_Store& s = store();
+        QPointF p = f_.Picture1->To_Pixels(s.Position_Data(step, row, 0), s.Y_Flip - s.Position_Data(step, row, 1));
+        const QImage& image = f_.Picture1->Image();
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy) {
+                QPoint q(static_cast<int>(std::lround(p.x())) + dx, static_cast<int>(std::lround(p.y())) + dy);
+                if (image.valid(q) && image.pixel(q) == Magenta) return true;
+            }
+        return false;
+    }
+    int Shown_Step() const
+    {
+        for (int j = 0; j <= store().Num_Steps; ++j)
+            if (Magenta_Near(j, 0) && Magenta_Near(j, 1) && Magenta_Near(j, 2)) return j;
+        return -1;
+    }
+
+    frm_Animate& f_;
+};
+
+void Post_Click(QWidget* target)
+{
+    QPointF at(target->width() / 2.0, target->height() / 2.0);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(target, new QMouseEvent(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                                                             type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                             Qt::NoModifier));
+}
+
+// A mouse move over the picture at world point (x, y) with buttons and keys held.
+void Drag_To(frm_Animate& f, float x, float y, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys)
+{
+    QPointF at = f.Picture1->To_Pixels(x, store().Y_Flip - y);
+    QMouseEvent move(QEvent::MouseMove, at, f.Picture1->mapToGlobal(at), Qt::NoButton, buttons, keys);
+    QApplication::sendEvent(f.Picture1, &move);
+}
+
+QPointF Point(int step, int row)
+{
+    return {store().Position_Data(step, row, 0), store().Position_Data(step, row, 1)};
+}
+
+void Set_Speed(frm_Animate& f, int anim_speed, const char* cycles)
+{
+    f.hsc_speed->setValue(32767 - anim_speed);
+    f.txt_Cycles->setText(cycles);
+}
+}  // namespace
+
+class Animate_Screen_Test : public QObject {
+    Q_OBJECT
+
+    // The default model calculated (crank 0 to 360 by 10: 37 positions), the animation screen
+    // shown and its one-shot redraw done (step 0 drawn, the counter at 1).
+    frm_Animate& Open()
+    {
+        frm_Animate& f = Form<frm_Animate>();
+        Centerform(f);
+        f.Show_Modeless();
+        f.Timer1.Tick();
+        return f;
+    }
+
+    // Crank 0 to 350 by 10: 36 positions, none drawn twice.
+    void Sweep_To_350()
+    {
+        Model_Store& s = store();
+        s.Max_Theta = 350;
+        s.Max_Theta_Rad = static_cast<float>(350 * Deg_To_Rad);
+        s.Max_Theta_Text = " 350";
+        s.Num_Steps = 35;
+    }
+
+    void Calculate(Scripted_User* user = nullptr, int answer = Msg::Ans_Ignore)
+    {
+        if (user) user->Answer(answer);
+        int16_t choice = 0;
+        Calculate_Motion(store().Calc_Type, choice);
+        store().Calc_Done = true;
+    }
+
+private slots:
+    void init()
+    {
+        Unload_All_Screens();
+        reset_store();
+        Initialize();
+        Screen_Metrics::Use_Fake(1920, 1080);
+        Install_Shell_Port();
+        Model_Store& s = store();
+        s.Unit_System = 1;
+        int16_t n = 0;
+        Set_Unit_Labels(1, s.Unit_Label, n);
+        Set_Decimals(s.Unit_System);
+        Set_Colors();
+    }
+
+    void run_draws_every_valid_position_of_each_cycle()
+    {
+        Scripted_User user;
+        Sweep_To_350();
+        Calculate();
+        store().Step_Valid(5) = 0;
+        frm_Animate& f = Open();
+        QVERIFY(f.lbl_StepLabel->isVisible());
+        Set_Speed(f, 0, "2");
+        Frame_Watch watch(f);
+        QTest::mouseClick(f.cmd_Run, Qt::LeftButton);
+        std::vector<int> expected;
+        for (int cycle = 0; cycle < 2; ++cycle)
+            for (int i = 0; i <= 35; ++i)
+                if (i != 5) expected.push_back(i);
+        QCOMPARE(watch.steps, expected);
+        QVERIFY(!watch.labels_shown_at_a_frame);
+        QVERIFY(!f.lbl_StepLabel->isVisible());
+        QCOMPARE(store().Anim_Cycles, int16_t(2));
+        QTest::mouseClick(f.cmd_Step, Qt::LeftButton);
+        QVERIFY(f.lbl_StepLabel->isVisible() && f.lbl_StepNumber->isVisible() && f.lbl_StepUnit->isVisible());
+        QVERIFY(user.boxes.empty());
+    }
+
+    void run_holds_each_frame_by_the_clock_and_cycles_below_one_draw_nothing()
+    {
+        Scripted_User user;
+        Sweep_To_350();
+        Calculate();
+        frm_Animate& f = Open();
+        Set_Speed(f, 1250, "1");  // 1250 x 40 counts: 5 ms a position
+        Frame_Watch watch(f);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(f.cmd_Run, Qt::LeftButton);
+        QCOMPARE(watch.steps.size(), size_t(36));
+        QVERIFY2(clock.elapsed() >= 36 * 5, QByteArray::number(clock.elapsed()));
+        Set_Speed(f, 0, "0");
+        watch.steps.clear();
+        QTest::mouseClick(f.cmd_Run, Qt::LeftButton);
+        QVERIFY(watch.steps.empty());
+    }
+
+    void esc_ends_a_long_run_after_the_frame_and_other_input_is_refused()
+    {
+        Scripted_User user;
+        Calculate();
+        frm_Animate& f = Open();
+        Set_Speed(f, 16383, "100");  // about four minutes of animation
+        Frame_Watch watch(f);
+        int speed_label_paints = 0;
+        struct Paint_Count : QObject {
+            int* count;
+            bool eventFilter(QObject*, QEvent* e) override { return (*count += e->type() == QEvent::Paint), false; }
+        } counter;
+        counter.count = &speed_label_paints;
+        f.lbl_speed->installEventFilter(&counter);
+        watch.at_frame = [&](int frame) {
+            if (frame == 2) {
+                Post_Click(f.cmd_Back);
+                f.lbl_speed->update();
+            }
+            if (frame == 4) QCoreApplication::postEvent(&f, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        };
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(f.cmd_Run, Qt::LeftButton);
+        QCOMPARE(watch.steps, (std::vector<int>{0, 1, 2, 3}));
+        QVERIFY(clock.elapsed() < 3000);
+        QVERIFY(speed_label_paints > 0);  // the window was served while the run went on
+        QVERIFY(f.isVisible());           // Back was refused
+        QVERIFY(!Form<frm_Inputnew>().isVisible());
+        QVERIFY(!f.Animating());
+        f.lbl_speed->removeEventFilter(&counter);
+        QTest::mouseClick(f.cmd_Step, Qt::LeftButton);  // input is taken again
+        QVERIFY(f.lbl_StepLabel->isVisible());
+    }
+
+    void closing_the_screen_ends_the_run_and_hides_it()
+    {
+        Scripted_User user;
+        Calculate();
+        frm_Animate& f = Open();
+        Set_Speed(f, 16383, "100");
+        Frame_Watch watch(f);
+        watch.at_frame = [&](int frame) {
+            if (frame == 2) QCoreApplication::postEvent(&f, new QCloseEvent);
+        };
+        QTest::mouseClick(f.cmd_Run, Qt::LeftButton);
+        QCOMPARE(watch.steps.size(), size_t(2));
+        QVERIFY(!f.isVisible());
+    }
+
+    void stepping_past_the_last_step_wraps_to_the_first()
+    {
+        Scripted_User user;
+        Calculate();
+        frm_Animate& f = Open();
+        QCOMPARE(f.lbl_StepNumber->text(), QString("0.0"));
+        for (int i = 1; i <= 36; ++i) QTest::mouseClick(f.cmd_Step, Qt::LeftButton);
+        QCOMPARE(f.lbl_StepNumber->text(), QString("360.0"));
+        QCOMPARE(f.hsc_step->value(), 36);
+        QCOMPARE(store().Step_Number, int16_t(37));
+        QTest::mouseClick(f.cmd_Step, Qt::LeftButton);
+        QCOMPARE(f.lbl_StepNumber->text(), QString("0.0"));
+        QCOMPARE(f.hsc_step->value(), 0);
+        QCOMPARE(store().Step_Number, int16_t(1));
+    }
+
+    void a_committed_link_box_waits_for_recalc_and_marks_the_design_number()
+    {
+        Scripted_User user;
+        Calculate();
+        Model_Store& s = store();
+        s.Design_Number = 7;
+        frm_Animate& f = Open();
+        const float coupler = s.Link3_Length + 0.25f;
+        f.txt_Linkout[2]->setFocus();
+        f.txt_Linkout[2]->setText(QString::number(coupler));
+        QTest::keyClick(f.txt_Linkout[2], Qt::Key_Return);
+        QCOMPARE(s.Link3_Length, coupler);
+        QVERIFY(s.Data_Changed);
+        for (QPushButton* b : {f.cmd_Run, f.cmd_Step, f.cmd_Reset, f.cmd_Done}) QVERIFY(!b->isEnabled());
+        // Not yet recalculated: joints A and B are still a link 3 of the old length apart.
+        QVERIFY(std::fabs(QLineF(Point(3, 0), Point(3, 2)).length() - coupler) > 0.2);
+        s.Model_Saved = true;
+        QTest::mouseClick(f.cmd_Recalc, Qt::LeftButton);
+        for (QPushButton* b : {f.cmd_Run, f.cmd_Step, f.cmd_Reset, f.cmd_Done}) QVERIFY(b->isEnabled());
+        for (int i : {0, 3, 20})
+            QVERIFY(std::fabs(QLineF(Point(i, 0), Point(i, 2)).length() - coupler) < 1e-4);
+        QVERIFY(s.Calc_Done && !s.Model_Saved);
+        QCOMPARE(f.lbl_StepNumber->text(), QString("10.0"));  // step 1 shown
+        QCOMPARE(f.txt_Header->text(), QString::fromStdString(s.Model_Title));
+        f.txt_Header->setText("Figure 2");
+        QTest::mouseClick(f.cmd_Done, Qt::LeftButton);
+        QCOMPARE(s.Design_Number, int16_t(8));
+        QCOMPARE(s.Model_Title, std::string("Figure 2"));
+        QVERIFY(!f.isVisible());
+        // The next visit starts unmarked.
+        f.Show_Modeless();
+        QTest::mouseClick(f.cmd_Done, Qt::LeftButton);
+        QCOMPARE(s.Design_Number, int16_t(8));
+    }
+
+    void only_a_change_of_circuit_recalculates()
+    {
+        Scripted_User user;
+        Calculate();
+        Model_Store& s = store();
+        s.Circuit = 2;
+        s.Model_Saved = true;
+        frm_Animate& f = Open();  // the activation switches the crossed option on
+        QVERIFY(f.opt_OpenCross[1]->isChecked());
+        QVERIFY(s.Model_Saved);
+        const QPointF b_open = Point(3, 2);
+        user.Answer(Msg::Ans_Ignore);  // in case a crossed position cannot connect
+        f.txt_Linkout[0]->setFocus();
+        QTest::keyClick(f.txt_Linkout[0], Qt::Key_Return);
+        QVERIFY(!f.cmd_Run->isEnabled());
+        QTest::mouseClick(f.opt_OpenCross[0], Qt::LeftButton);
+        QCOMPARE(s.Circuit, int16_t(1));
+        QVERIFY(s.Calc_Done && !s.Model_Saved && f.cmd_Run->isEnabled());
+        QTest::mouseClick(f.opt_OpenCross[1], Qt::LeftButton);
+        QCOMPARE(s.Circuit, int16_t(2));
+        // The other circuit mirrors joint B about the line from A to C.
+        QVERIFY(QLineF(Point(3, 2), b_open).length() > 0.1);
+        QVERIFY(std::fabs(QLineF(Point(3, 0), Point(3, 2)).length() - s.Link3_Length) < 1e-4);
+    }
+
+    void shift_drag_puts_the_coupler_point_under_the_mouse()
+    {
+        Scripted_User user;
+        Calculate();
+        Model_Store& s = store();
+        frm_Animate& f = Open();
+        // The counter stands at 1: link 3 of position 1 is the reference.
+        const QPointF a = Point(1, 0);
+        const QPointF target = a + QPointF(0.7, 0.9);
+        Drag_To(f, target.x(), target.y(), Qt::LeftButton, Qt::ShiftModifier);
+        const double theta3 = std::atan2(Point(1, 2).y() - a.y(), Point(1, 2).x() - a.x()) * 180 / M_PI;
+        double angle = std::atan2(0.9, 0.7) * 180 / M_PI - theta3;
+        // Taken to 3 decimals; the boxes then show the model at their own decimals.
+        QVERIFY(std::fabs(s.Coupler_Dist - std::hypot(0.7, 0.9)) < 1e-3);
+        QVERIFY(std::fabs(std::remainder(s.Coupler_Angle_Deg - angle, 360.0)) < 1e-3);
+        QCOMPARE(f.txt_Linkout[8]->text(), QString::fromStdString(FNRoundStr(s.Coupler_Angle_Deg, 2)));
+        // Recalculated: at position 1 the coupler point now lies where the mouse was.
+        QVERIFY(QLineF(Point(1, 3), target).length() < 2e-3);
+        QCOMPARE(f.lbl_StepNumber->text(), QString("10.0"));
+        QCOMPARE(s.Step_Number, int16_t(2));
+
+        const float dist = s.Coupler_Dist;
+        const QString box = f.txt_Linkout[7]->text();
+        const QPointF elsewhere = Point(2, 0) + QPointF(-0.4, 0.3);
+        Drag_To(f, elsewhere.x(), elsewhere.y(), Qt::LeftButton, Qt::NoModifier);
+        Drag_To(f, elsewhere.x(), elsewhere.y(), Qt::RightButton, Qt::ShiftModifier);
+        Drag_To(f, elsewhere.x(), elsewhere.y(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
+        Drag_To(f, elsewhere.x(), elsewhere.y(), Qt::LeftButton | Qt::RightButton, Qt::ShiftModifier);
+        QCOMPARE(s.Coupler_Dist, dist);
+        QCOMPARE(f.txt_Linkout[7]->text(), box);
+        QVERIFY(user.boxes.empty());
+    }
+
+    void drag_over_positions_that_do_not_assemble_asks_nothing_and_run_warns()
+    {
+        Scripted_User user;
+        Model_Store& s = store();
+        s.Link1_Length = 2.5f, s.Link2_Length = 1, s.Link3_Length = 1.5f, s.Link4_Length = 1.5f, s.Link5_Length = 1;
+        Load_Link_Lengths();
+        Calculate(&user, Msg::Ans_Ignore);
+        QCOMPARE(user.boxes.size(), size_t(1));
+        frm_Animate& f = Open();
+        for (int k = 1; k <= 5; ++k) {
+            const QPointF a = Point(Drag_Reference_Step(), 0);
+            Drag_To(f, a.x() + 0.1 * k, a.y() + 0.5, Qt::LeftButton, Qt::ShiftModifier);
+        }
+        QCOMPARE(user.boxes.size(), size_t(1));
+        QVERIFY(s.Cannot_Connect && s.Calc_Done);
+        QVERIFY(std::fabs(s.Coupler_Dist - std::hypot(0.5, 0.5)) < 1e-3);
+        int invalid = 0;
+        for (int i = 0; i <= 36; ++i) invalid += s.Step_Valid(i) == 0;
+        QCOMPARE(invalid, 14);
+        // Counter moved onto a position that does not assemble: no link 3 to measure from.
+        s.Step_Number = 8;
+        Drag_To(f, 1, 1, Qt::LeftButton, Qt::ShiftModifier);
+        QVERIFY(std::fabs(s.Coupler_Dist - std::hypot(0.5, 0.5)) < 1e-3);
+
+        Set_Speed(f, 0, "1");
+        user.Answer(Msg::Ans_Ok);
+        QTest::mouseClick(f.cmd_Run, Qt::LeftButton);
+        QCOMPARE(user.boxes.size(), size_t(2));
+        QCOMPARE(user.boxes[1].style, Msg::Exclamation);
+        QVERIFY(user.boxes[1].prompt.rfind("This linkage cannot connect at some positions\r", 0) == 0);
+    }
+
+    void back_shows_the_input_screen_modeless()
+    {
+        Scripted_User user;
+        Calculate();
+        frm_Animate& f = Form<frm_Animate>();
+        QTimer::singleShot(0, &f, [&f] {
+            f.Timer1.Tick();
+            QTest::mouseClick(f.cmd_Back, Qt::LeftButton);
+        });
+        Centerform(f);
+        f.Show_Modal();
+        QVERIFY(!f.isVisible());
+        frm_Inputnew& input = Form<frm_Inputnew>();
+        QVERIFY(input.isVisible());
+        QCOMPARE(input.windowModality(), Qt::NonModal);
+        QCOMPARE(Screen::Active(), static_cast<Screen*>(&input));
+    }
+};
+
+QTEST_MAIN(Animate_Screen_Test)
+#include "test_animate_screen.moc"
