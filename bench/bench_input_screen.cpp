@@ -23,7 +23,8 @@ frm_Inputnew& Sweep_Screen()
         static int argc = 1;
         static char name[] = "bench";
         static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
+        // Another benchmark may have made the application already.
+        return qApp ? qApp : new QApplication(argc, argv);
     }();
     (void)app;
     static Silent_Boxes silent;

@@ -1,0 +1,81 @@
+// One Shift-drag move on the animation screen: the coupler point taken from the mouse, a crank
+// sweep of 1024 steps recalculated and step 1 redrawn with its coupler path.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "model/Mod_Examples.h"
+#include "model/Mod_Main.h"
+#include "model/Mod_Numeric.h"
+#include "model/Mod_VastrelW.h"
+#include "platform/Message_Box.h"
+#include "shell/Animate_Rules.h"
+#include "shell/Shell_Ui_Port.h"
+#include "shell/frm_Animate.h"
+#include "shell/frm_HomeScreen.h"
+#include "shell/mod_Common.h"
+
+namespace {
+struct Silent_Boxes : Message_Presenter {
+    int Show(const std::string&, int style) override { return Default_Answer(style); }
+};
+
+frm_Animate& Drag_Screen()
+{
+    if (!qApp) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "bench";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv);
+    }
+    static Silent_Boxes silent;
+    Install_Message_Presenter(&silent);
+    Install_Shell_Port();
+    reset_store();
+    Initialize();
+    Model_Store& s = store();
+    s.Unit_System = 1;
+    int16_t n = 18;
+    Set_Unit_Labels(1, s.Unit_Label, n);
+    Set_Decimals(s.Unit_System);
+    Set_Colors();
+    Form<frm_HomeScreen>();  // loaded at start-up in the program, before any calculation
+    s.Delta_Theta = 0.3515625f;  // 0 to 360: 1024 steps
+    s.Delta_Theta_Rad = static_cast<float>(s.Delta_Theta * Deg_To_Rad);
+    s.Delta_Theta_Text = " 0.3515625";
+    s.Num_Steps = 1024;
+    int16_t choice = 0;
+    Calculate_Motion(3, choice);
+    s.Calc_Done = true;
+    frm_Animate& f = Form<frm_Animate>();
+    f.Show_Modeless();
+    f.Timer1.Tick();
+    return f;
+}
+
+void Shift_Drag(frm_Animate& f, double dx, double dy)
+{
+    const int16_t step = Drag_Reference_Step();
+    const Model_Store& s = store();
+    QPointF at = f.Picture1->To_Pixels(s.Position_Data(step, 0, 0) + dx, s.Y_Flip - (s.Position_Data(step, 0, 1) + dy));
+    QMouseEvent move(QEvent::MouseMove, at, f.Picture1->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                     Qt::ShiftModifier);
+    QApplication::sendEvent(f.Picture1, &move);
+}
+}  // namespace
+
+static void BM_Animate_Shift_Drag_Move_1024_Steps(benchmark::State& state)
+{
+    frm_Animate& f = Drag_Screen();
+    bool flip = false;
+    for (auto _ : state) {
+        Shift_Drag(f, flip ? 0.6 : 0.5, flip ? 0.8 : 0.9);
+        flip = !flip;
+        benchmark::DoNotOptimize(store().Coupler_Dist);
+    }
+    if (store().Num_Steps != 1024 || !store().Calc_Done || store().Step_Number != 2)
+        state.SkipWithError("the drag did not recalculate the sweep");
+}
+BENCHMARK(BM_Animate_Shift_Drag_Move_1024_Steps)->Unit(benchmark::kMillisecond);
