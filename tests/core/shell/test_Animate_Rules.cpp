@@ -4,7 +4,6 @@
 
 #include "Fake_Ui_Port.h"
 #include "model/Mod_Main.h"
-#include "model/Mod_VastrelW.h"
 #include "shell/Animate_Rules.h"
 
 namespace {
@@ -53,32 +52,6 @@ TEST_F(Drag_Rules, TheReferenceStepIsTheCounterUntilItPassesTheLastStep)
     s.Step_Number = 37;
     EXPECT_EQ(Drag_Reference_Step(), 0);
     s.Num_Steps = 1024;
-    s.Step_Number = 1025;
+    s.Step_Number = 1025;  // past the result arrays
     EXPECT_EQ(Drag_Reference_Step(), 0);
-}
-
-TEST_F(Drag_Rules, QuietPortAnswersOnlyTheAssemblyQuestionAndOnlyWhileItLives)
-{
-    // Coupler and link 4 of 1.5: 14 of the 37 positions do not assemble.
-    s.Link1_Length = 2.5f, s.Link2_Length = 1, s.Link3_Length = 1.5f, s.Link4_Length = 1.5f, s.Link5_Length = 1;
-    Load_Link_Lengths();
-    int16_t choice = 0;
-    {
-        Quiet_Cannot_Connect quiet;
-        Calculate_Motion(3, choice);
-        EXPECT_EQ(quiet.Questions_Skipped(), 1);  // Ignore silences the rest of the run
-        port.Answer(Msg::Ans_Yes);
-        EXPECT_EQ(MsgBox("Other question", Msg::Yes_No), Msg::Ans_Yes);
-    }
-    EXPECT_EQ(choice, Choice_Code::Ignore);
-    EXPECT_TRUE(s.Cannot_Connect);
-    int invalid = 0;
-    for (int i = 0; i <= 36; ++i) invalid += s.Step_Valid(i) == 0;
-    EXPECT_EQ(invalid, 14);
-    ASSERT_EQ(port.boxes.size(), 1u);
-    EXPECT_EQ(port.boxes[0].prompt, "Other question");
-    port.Answer(Msg::Ans_Ignore);
-    Calculate_Motion(3, choice);
-    EXPECT_EQ(port.boxes.size(), 2u);
-    EXPECT_EQ(port.boxes[1].style, 562);
 }
