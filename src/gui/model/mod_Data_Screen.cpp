@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "model/Mod_Main.h"
+#include "platform/Control_Events.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
 #include "shell/Formsubs_Screen.h"
@@ -69,8 +70,7 @@ void Get_Initial_Conditions(Linkage_Controls& Form)
         Initial_Outcome out = Apply_Initial_Conditions(texts);
         for (int i = 0; i < 3; ++i)
             if (out.restore[i]) Set_Text(Form.txt_Initial[i], *out.restore[i]);
-        if (out.focus_step_box && Form.txt_Initial[2] && Form.txt_Initial[2]->isVisible())
-            Form.txt_Initial[2]->setFocus(Qt::OtherFocusReason);
+        if (out.focus_step_box) Set_Focus(Form.txt_Initial[2]);
         if (out.stopped) return;
         if (out.relabel == 3) {
             Put_Angle_Initial_Conditions(Animation_Screen());

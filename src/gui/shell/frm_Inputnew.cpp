@@ -185,9 +185,9 @@ void frm_Inputnew::Wire()
     On_Click(*this, cmd_Done, [this] { Next_Click(); });
     On_Click(*this, cmd_Cancel, [this] { Hide(); });
     On_Click(*this, cmd_PlotPrint, [this] { Print_Click(); });
-    On_Click(*this, mnu_ZoomIn, [this] { Zoom(1.0f / 1.1f, false); });
-    On_Click(*this, mnu_Normal, [this] { Zoom(1.0f, true); });
-    On_Click(*this, mnu_ZoomOut, [this] { Zoom(1.1f, false); });
+    On_Click(*this, mnu_ZoomIn, [this] { Zoom([](float z) { return static_cast<float>(z / 1.1); }); });
+    On_Click(*this, mnu_Normal, [this] { Zoom([](float) { return 1.0f; }); });
+    On_Click(*this, mnu_ZoomOut, [this] { Zoom([](float z) { return static_cast<float>(z * 1.1); }); });
     On_Click(*this, mnu_Redraw, [this] { Redraw_Click(); });
     On_Click(*this, mnu_Linkage,
              [this] { Help("vastrel/vsr_input_help.pdf", "frm_input.mnu_Linkage_Click"); });
@@ -443,15 +443,9 @@ void frm_Inputnew::Print_Click()
     });
 }
 
-void frm_Inputnew::Zoom(float factor, bool absolute)
+void frm_Inputnew::Zoom(float (*change)(float))
 {
-    Model_Store& s = store();
-    if (absolute)
-        s.Zoom_Factor = factor;
-    else if (factor < 1)
-        s.Zoom_Factor = static_cast<float>(s.Zoom_Factor / 1.1);
-    else
-        s.Zoom_Factor = static_cast<float>(s.Zoom_Factor * 1.1);
+    store().Zoom_Factor = change(store().Zoom_Factor);
     Calculate();
 }
 

@@ -70,7 +70,7 @@ public:
     void Animate_Click();
     void Next_Click();
     void Print_Click();
-    void Zoom(float factor, bool absolute);
+    void Zoom(float (*change)(float));
     void Redraw_Click();
     void Step_Bar_Change(bool scrolling);
 
