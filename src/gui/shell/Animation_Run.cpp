@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWidget>
 
 #include "platform/Mouse_Pointer.h"
 
@@ -37,12 +38,13 @@ bool Is_User_Input(QEvent::Type type)
 }
 }  // namespace
 
-Animation_Run::Animation_Run() { QCoreApplication::instance()->installEventFilter(this); }
+Animation_Run::Animation_Run(QWidget& screen) : screen_(screen) { QCoreApplication::instance()->installEventFilter(this); }
 
 Animation_Run::~Animation_Run() { QCoreApplication::instance()->removeEventFilter(this); }
 
-bool Animation_Run::eventFilter(QObject*, QEvent* event)
+bool Animation_Run::eventFilter(QObject* target, QEvent* event)
 {
+    if (event->type() == QEvent::Close && event->spontaneous()) return target != static_cast<QObject*>(&screen_);
     // A box raised meanwhile (an error report) must stay answerable.
     if (!Is_User_Input(event->type()) || Box_Open()) return false;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) Request_Stop();

@@ -7,13 +7,16 @@
 #include <QObject>
 #include <chrono>
 
+class QWidget;
+
 // Thrown out of a frame's wait to end the animation; nothing else catches it.
 struct Animation_Stopped {};
 
 class Animation_Run : public QObject {
 public:
-    // Refuses input to the whole program until it is destroyed.
-    Animation_Run();
+    // Refuses input to the whole program until it is destroyed; of the windows' close boxes only
+    // the animating screen's is served (it asks for the stop).
+    explicit Animation_Run(QWidget& screen);
     ~Animation_Run() override;
 
     // Holds the frame on show for `hold`, serving paints and timers; throws Animation_Stopped
@@ -26,6 +29,7 @@ protected:
     bool eventFilter(QObject* target, QEvent* event) override;
 
 private:
+    QWidget& screen_;
     bool stop_ = false;
     QEventLoop* holding_ = nullptr;
 };

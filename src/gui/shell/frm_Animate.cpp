@@ -109,13 +109,18 @@ void frm_Animate::cmd_Run_Click()
         MsgBox(Cannot_Connect_Warning(), Msg::Exclamation);
     }
     s.Step_Flag.assign(1, 'N');  // assign(): avoids a false -Wrestrict of GCC 12
-    Animation_Run run;
-    run_ = &run;
-    try {
-        Animate(*this, [&run] { run.Hold_Frame(Delay_Time(store().Anim_Speed)); });
-    } catch (const Animation_Stopped&) {
+    {
+        Animation_Run run(*this);
+        run_ = &run;
+        struct Ended {
+            Animation_Run*& run;
+            ~Ended() { run = nullptr; }
+        } ended{run_};
+        try {
+            Animate(*this, [&run] { run.Hold_Frame(Delay_Time(store().Anim_Speed)); });
+        } catch (const Animation_Stopped&) {
+        }
     }
-    run_ = nullptr;
     if (hide_after_run_) {
         hide_after_run_ = false;
         Hide();
