@@ -6,6 +6,7 @@
 #include "model/Mod_VastrelW.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Ui_Port.h"
+#include "runtime/Vector_State.h"
 
 namespace {
 float F(double v) { return static_cast<float>(v); }
@@ -20,6 +21,7 @@ double Cos(float a) { return std::cos(static_cast<double>(a)); }
 void Force_Analysis(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Array& Link_CG,
                     Force_Array& Force_Data, Torque_Array& Torque_Data)
 {
+    Clear_Vector_State();
     Model_Store& s = store();
     const float a = s.Link2_Length, b = s.Link3_Length, c = s.Link4_Length, d = s.Link5_Length;
     const float lambda = s.Gear_Ratio;

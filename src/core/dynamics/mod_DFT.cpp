@@ -6,6 +6,7 @@
 #include "model/Mod_Main.h"
 #include "model/Mod_Plotsubs.h"
 #include "runtime/Number_Text.h"
+#include "runtime/Vector_State.h"
 
 namespace {
 constexpr double Two_Pi_Approx = 6.283185308;  // the transform's own constant, slightly above 2 pi
@@ -49,6 +50,7 @@ void Clear_Result(int16_t& n)
 
 void Transform(int16_t N, const Sample_Source& sample)
 {
+    Clear_Vector_State();
     Model_Store& s = store();
     s.DFT_Zero = 1E-5f;
     Clear_Transform(N);

@@ -7,6 +7,7 @@
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
 #include "runtime/Ui_Port.h"
+#include "runtime/Vector_State.h"
 
 namespace {
 // Storing into a 32-bit float overflows as the classic runtime did, instead of keeping inf or NaN.
@@ -48,6 +49,7 @@ float Angle_Convention(float v, Angle_Mode_Flags mode)
 
 void Start_Run(int16_t& Choice)
 {
+    Clear_Vector_State();
     store().Cannot_Connect = false;
     Choice = Choice_Code::Retry;
 }
