@@ -46,6 +46,15 @@ __attribute__((optimize("tree-vectorize"))) void Eliminate_Row(double* __restric
                                                                 double b_pivot, int k, int N)
 {
     const double aik = row[k], pivot = pivot_row[k];
+    if (aik == 0) {
+        // A zero product divided by the (nonzero) pivot is a zero whose sign the pivot's sign
+        // decides, so multiplying by that sign gives the very same value without a division.
+        // Most rows of a force system have a zero here.
+        const double sign = std::copysign(1.0, pivot);
+        for (int j = k + 1; j <= N; ++j) row[j] = pivot_row[j] * aik * sign - row[j];
+        b_row = b_pivot * aik * sign - b_row;
+        return;
+    }
     for (int j = k + 1; j <= N; ++j) row[j] = pivot_row[j] * aik / pivot - row[j];
     b_row = b_pivot * aik / pivot - b_row;
 }
@@ -54,17 +63,20 @@ __attribute__((optimize("tree-vectorize"))) void Eliminate_Row(double* __restric
 void SimQ(int16_t N, SimQ_Matrix& A, SimQ_Vector& B, int16_t& Flag)
 {
     Trap_Errors("SimQ", [&] {
-        if (N > SimQ_Max) Raise(Err::Subscript);
+        if (N > SimQ_Max || N < 0) Raise(Err::Subscript);
         // Work on plain arrays (bounds are settled above) and hand the state back however we leave.
+        // Rows of a[][] are contiguous so that a row is eliminated in one sweep of memory.
         double a[SimQ_Max + 1][SimQ_Max + 1], b[SimQ_Max + 1];
+        double* const A_data = A.Data();  // A(i, j) at (i - 1) + SimQ_Max * (j - 1)
+        double* const B_data = B.Data();
         for (int i = 1; i <= N; ++i) {
-            b[i] = B(i);
-            for (int j = 1; j <= N; ++j) a[i][j] = A(i, j);
+            b[i] = B_data[i - 1];
+            for (int j = 1; j <= N; ++j) a[i][j] = A_data[(i - 1) + SimQ_Max * (j - 1)];
         }
         auto hand_back = [&] {
             for (int i = 1; i <= N; ++i) {
-                B(i) = b[i];
-                for (int j = 1; j <= N; ++j) A(i, j) = a[i][j];
+                B_data[i - 1] = b[i];
+                for (int j = 1; j <= N; ++j) A_data[(i - 1) + SimQ_Max * (j - 1)] = a[i][j];
             }
         };
         Flag = 1;
@@ -72,10 +84,11 @@ void SimQ(int16_t N, SimQ_Matrix& A, SimQ_Vector& B, int16_t& Flag)
             double big = 0;
             int p = k;
             for (int i = k; i <= N; ++i) {
-                if (std::fabs(a[i][k]) > big) {
-                    big = std::fabs(a[i][k]);
-                    p = i;
-                }
+                // Written without a branch: the first strictly largest magnitude wins.
+                const double v = std::fabs(a[i][k]);
+                const bool larger = v > big;
+                big = larger ? v : big;
+                p = larger ? i : p;
             }
             if (big == 0) {
                 hand_back();

@@ -17,6 +17,8 @@ public:
     const T& operator()(int i) const { return data_[Index(i)]; }
     void Fill(const T& v) { data_.fill(v); }
     bool operator==(const Array1&) const = default;
+    T* Data() { return data_.data(); }
+    const T* Data() const { return data_.data(); }
     static bool In_Range(int i) { return i >= Lo && i <= Hi; }
 
 private:
@@ -38,6 +40,9 @@ public:
     const T& operator()(int i, int j) const { return data_[Index(i, j)]; }
     void Fill(const T& v) { data_.fill(v); }
     bool operator==(const Array2&) const = default;
+    // Raw storage for tight loops that have checked their bounds once (first index fastest).
+    T* Data() { return data_.data(); }
+    const T* Data() const { return data_.data(); }
 
 private:
     static std::size_t Index(int i, int j)
