@@ -197,3 +197,60 @@ TEST(Runs, IndexOutsideTheArrayIsReported)
     ASSERT_EQ(port.boxes.size(), 1u);
     EXPECT_NE(port.boxes[0].prompt.find("has occurred in MaxMin1"), std::string::npos);
 }
+
+// The solver's shortcuts (no division for a zero column entry, row-wise elimination) must give
+// the very values of the literal elimination, signed zeros included.
+TEST(SimQ, SameBitsAsTheLiteralElimination)
+{
+    Fake_Ui_Port port;
+    std::mt19937 gen(7);
+    std::uniform_real_distribution<double> d(-5, 5);
+    std::uniform_int_distribution<int> pick(0, 3);
+    for (int trial = 0; trial < 200; ++trial) {
+        double a[13][13] = {}, b[13] = {};
+        SimQ_Matrix A;
+        SimQ_Vector B;
+        for (int i = 1; i <= 12; ++i) {
+            b[i] = pick(gen) == 0 ? -0.0 : d(gen);
+            for (int j = 1; j <= 12; ++j) a[i][j] = (pick(gen) == 0 || i == j) ? d(gen) : (pick(gen) == 0 ? -0.0 : 0.0);
+        }
+        for (int i = 1; i <= 12; ++i) {
+            B(i) = b[i];
+            for (int j = 1; j <= 12; ++j) A(i, j) = a[i][j];
+        }
+        bool singular = false;
+        for (int k = 1; k <= 11 && !singular; ++k) {
+            double big = 0;
+            int p = k;
+            for (int i = k; i <= 12; ++i)
+                if (std::fabs(a[i][k]) > big) big = std::fabs(a[i][k]), p = i;
+            if (big == 0) {
+                singular = true;
+                break;
+            }
+            for (int j = k; j <= 12; ++j) std::swap(a[k][j], a[p][j]);
+            std::swap(b[k], b[p]);
+            for (int i = k + 1; i <= 12; ++i) {
+                for (int j = k + 1; j <= 12; ++j) a[i][j] = a[k][j] * a[i][k] / a[k][k] - a[i][j];
+                b[i] = b[k] * a[i][k] / a[k][k] - b[i];
+            }
+        }
+        if (singular) {
+            port.Allow_Any_Box();
+        } else {
+            if (a[12][12] != 0) b[12] = b[12] / a[12][12];
+            for (int i = 11; i >= 1; --i) {
+                double sum = 0;
+                for (int j = i + 1; j <= 12; ++j) sum += a[i][j] * b[j];
+                b[i] = (b[i] - sum) / a[i][i];
+            }
+        }
+        int16_t flag = -1;
+        SimQ(12, A, B, flag);
+        for (int i = 1; i <= 12; ++i) {
+            EXPECT_EQ(std::signbit(B(i)), std::signbit(b[i])) << "trial " << trial << " row " << i;
+            EXPECT_TRUE(B(i) == b[i] || (std::isnan(B(i)) && std::isnan(b[i]))) << "trial " << trial << " row " << i;
+            for (int j = 1; j <= 12; ++j) EXPECT_TRUE(A(i, j) == a[i][j] || (std::isnan(A(i, j)) && std::isnan(a[i][j])));
+        }
+    }
+}
