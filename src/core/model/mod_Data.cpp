@@ -45,12 +45,7 @@ Initial_Outcome Angle_Steps(const std::array<std::string, 3>& texts)
         return out;
     }
     s.Delta_Theta = step;
-    s.Min_Theta_Text = Str(s.Min_Theta);
-    s.Max_Theta_Text = Str(s.Max_Theta);
-    s.Delta_Theta_Text = Str(s.Delta_Theta);
-    s.Min_Theta_Rad = static_cast<float>(s.Min_Theta * Deg_To_Rad);
-    s.Max_Theta_Rad = static_cast<float>(s.Max_Theta * Deg_To_Rad);
-    s.Delta_Theta_Rad = static_cast<float>(s.Delta_Theta * Deg_To_Rad);
+    Derive_Crank_Range();
     float lhs = static_cast<float>(0.98 * s.Delta_Theta_Rad);
     float rhs = std::fabs(s.Max_Theta_Rad - s.Min_Theta_Rad);
     if (lhs >= rhs) {
@@ -187,4 +182,15 @@ std::array<std::string, 9> Linkage_Geometry_Texts()
     return {length(1), length(2), length(3), length(4), length(5),
             FNRoundStr(s.Gear_Ratio, 1), FNRoundStr(s.Phase_Angle_Deg, 1), length(0),
             FNRoundStr(s.Coupler_Angle_Deg, 2)};
+}
+
+void Derive_Crank_Range()
+{
+    Model_Store& s = store();
+    s.Min_Theta_Text = Str(s.Min_Theta);
+    s.Max_Theta_Text = Str(s.Max_Theta);
+    s.Delta_Theta_Text = Str(s.Delta_Theta);
+    s.Min_Theta_Rad = static_cast<float>(s.Min_Theta * Deg_To_Rad);
+    s.Max_Theta_Rad = static_cast<float>(s.Max_Theta * Deg_To_Rad);
+    s.Delta_Theta_Rad = static_cast<float>(s.Delta_Theta * Deg_To_Rad);
 }

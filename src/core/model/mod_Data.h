@@ -9,6 +9,9 @@
 // Makes a negative length positive, after telling the user.
 void Make_Positive(float& Value);
 
+// The crank range's texts (sign-blank form) and radian values from its degrees.
+void Derive_Crank_Range();
+
 // The nine link-data texts and the two circuit options into the geometry.
 void Apply_Linkage_Geometry(const std::array<std::string, 9>& texts, bool open_on, bool crossed_on);
 

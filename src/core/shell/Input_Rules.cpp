@@ -17,12 +17,7 @@ bool Angle_Step_Count(const std::array<std::string, 6>& texts)
     s.Max_Theta = Read(texts[1]);
     s.Delta_Theta = Read(texts[2]);
     s.Omega_Zero = Read(texts[3]);
-    s.Min_Theta_Text = Str(s.Min_Theta);
-    s.Max_Theta_Text = Str(s.Max_Theta);
-    s.Delta_Theta_Text = Str(s.Delta_Theta);
-    s.Min_Theta_Rad = static_cast<float>(s.Min_Theta * Deg_To_Rad);
-    s.Max_Theta_Rad = static_cast<float>(s.Max_Theta * Deg_To_Rad);
-    s.Delta_Theta_Rad = static_cast<float>(s.Delta_Theta * Deg_To_Rad);
+    Derive_Crank_Range();
     if (s.Delta_Theta_Rad == 0) {
         MsgBox("Cannot have a zero step size - Please check your data.", Msg::Exclamation);
         return false;
