@@ -1,12 +1,14 @@
 // The home screen's model-file commands: New, Open, Save, Save As, the quit path and the model
 // named on the command line.
 #include "model/mod_Printsubs.h"
+#include "platform/Picture_Box.h"
 #include "runtime/Report_Error.h"
 #include "runtime/Ui_Port.h"
 #include "shell/Home_Rules.h"
 #include "shell/Model_File_Io.h"
 #include "shell/Shell_Registration.h"
 #include "shell/frm_HomeScreen.h"
+#include "shell/frm_Inputnew.h"
 #include "shell/frm_Quit.h"
 
 namespace {
@@ -88,6 +90,7 @@ void frm_HomeScreen::mnu_Open_Click()
         else s.File_Path.clear();
         ui().Set_Mouse_Pointer(Pointer::Default);
         mnu_New->setEnabled(true);
+        Form<frm_Inputnew>().Picture1->Cls();
         s.Model_Saved = false;
         Update_Status();
     });

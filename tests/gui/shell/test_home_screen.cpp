@@ -8,6 +8,7 @@
 
 #include "Shell_Test_Support.h"
 #include "runtime/Runtime_Error.h"
+#include "platform/Picture_Box.h"
 #include "shell/frm_Inputnew.h"
 #include "shell/frm_Quit.h"
 #include "support/Scripted_User.h"
@@ -42,6 +43,14 @@ class Home_Screen_Test : public QObject {
         emit home().mnu_Examples->aboutToShow();
         (unity ? home().mnu_Unity : home().mnu_Nonunity)->trigger();
         QVERIFY(input_shown);
+    }
+
+    static bool Uniform(const QImage& image)
+    {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != image.pixel(0, 0)) return false;
+        return true;
     }
 
     void Expect_Start_State()
@@ -178,6 +187,31 @@ private slots:
         QVERIFY(!s.Calc_Done && !s.Model_Saved);
         QVERIFY(!home().cmd_Animate->isEnabled());
         QVERIFY(!Shown(0) && !Shown(4));  // read from disk, not yet calculated
+        QVERIFY(user.All_Used());
+    }
+
+    void open_clears_the_input_drawing()
+    {
+        Scripted_User user;
+        Start_To_Home();
+        Load_Example(false);
+        const std::string path = Path("drawn.vsr");
+        user.Choose_File(path).Answer(Msg::Ans_Ok);
+        home().mnu_Saveas->trigger();
+
+        // The user draws on the input screen that the read shows, then leaves it.
+        bool drawn = false;
+        Later([&] {
+            frm_Inputnew& input = Form<frm_Inputnew>();
+            input.Picture1->Scale(0, 0, 100, 100);
+            input.Picture1->Line(0, 0, 100, 100, 0xFF0000);
+            drawn = !Uniform(input.Picture1->Image());
+            input.Hide();
+        });
+        user.Choose_File(path).Answer(Msg::Ans_Ok);
+        home().mnu_Open->trigger();
+        QVERIFY(drawn);
+        QVERIFY(Uniform(Form<frm_Inputnew>().Picture1->Image()));
         QVERIFY(user.All_Used());
     }
 
