@@ -46,8 +46,8 @@ Notice_Texts Notice_Text()
         "In no event shall they be liable for incidental or consequential damages arising out of the "
         "furnishing, performance, use or misuse of this software.";
     t.notice =
-        "This program is meant for qualified personnel with a working knowledge of mechanism design. "
-        "It follows the equations and theory of the mechanism-design textbook that serves as its manual; "
+        "This program is meant for qualified personnel knowledgeable in mechanism design as described in the "
+        "textbook 'Velmarch'. It follows the equations and theory of that textbook, which serves as its manual; "
         "read the relevant chapters before relying on its results.";
     t.support =
         "For help with the program, see the help documents in the Home Screen's Help menu, or ask the "

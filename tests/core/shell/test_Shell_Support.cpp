@@ -73,7 +73,9 @@ TEST(Start_Texts, Notice_Texts)
     EXPECT_EQ(t.disclaimer.rfind("Every effort has been made", 0), 0u);
     EXPECT_NE(t.disclaimer.find("this software.The author and publisher"), std::string::npos);
     EXPECT_NE(t.disclaimer.find("consequential damages"), std::string::npos);
-    EXPECT_FALSE(t.notice.empty());
+    // Who may use the program, and the textbook it follows.
+    EXPECT_NE(t.notice.find("qualified personnel"), std::string::npos);
+    EXPECT_NE(t.notice.find("'Velmarch'"), std::string::npos);
     EXPECT_FALSE(t.support.empty());
 }
 }  // namespace
