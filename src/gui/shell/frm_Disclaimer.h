@@ -29,6 +29,8 @@ public:
 
 protected:
     void Form_Activate() override;
+    // During start-up a plain hide would leave nothing on show: the close box goes on as Next does.
+    void Close_Box() override { cmd_Done_Click(); }
 };
 
 // Fills the notice screen's texts.

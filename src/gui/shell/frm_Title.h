@@ -18,4 +18,7 @@ public:
 
 protected:
     void Form_Activate() override;
+    // Closing the first screen would leave the program running with nothing on show: the close
+    // box asks to quit, as Abort does.
+    void Close_Box() override { cmd_Abort_Click(); }
 };

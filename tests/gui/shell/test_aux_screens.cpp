@@ -55,6 +55,25 @@ private slots:
         QCOMPARE(Form<frm_Title>().lbl_Version->text(), QString("Release 9.0,  Rev 2.2   11/30/08"));
     }
 
+    // Closing the title or the notice screen by its frame never leaves the program running unseen.
+    void close_boxes_of_the_start_screens_lead_on()
+    {
+        Scripted_User user;
+        bool quit_shown = false, home_shown = false;
+        Later([&] { Form<frm_Title>().close(); });
+        Later([&] {
+            quit_shown = Form<frm_Quit>().isVisible();
+            QTest::mouseClick(Form<frm_Quit>().cmd_NoQuit, Qt::LeftButton);
+        });
+        Later([&] { QTest::mouseClick(Form<frm_Title>().cmd_Start, Qt::LeftButton); });
+        Later([&] { Form<frm_Disclaimer>().close(); });
+        Later([&] { home_shown = home().isVisible(); });
+        Main();
+        QVERIFY(quit_shown);
+        QVERIFY(home_shown);
+        QVERIFY(!Form<frm_Disclaimer>().isVisible());
+    }
+
     void start_screens_fit_a_low_display()
     {
         Screen_Metrics::Use_Fake(800, 600);  // 12000 x 9000 twips: 400 short of the design height
