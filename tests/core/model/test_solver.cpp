@@ -109,6 +109,25 @@ TEST_F(Solver, RetryIgnoreAndAbortSteerARunThroughFailingSteps)
     EXPECT_EQ(s.Theta_Data(7, 1), 123);
 }
 
+TEST_F(Solver, CircuitNamesAndAnUnknownCalculationType)
+{
+    s.Circuit = 2;
+    s.Dynamics_Done = true;
+    s.Calc_Done = false;
+    Run_Motion(7);  // no driver runs, but the circuit is named and the dynamics are stale
+    EXPECT_EQ(s.Circuit_Name, "Crossed");
+    EXPECT_EQ(s.Circuit_Sign, 1);
+    EXPECT_FALSE(s.Dynamics_Done || s.Calc_Done);
+    s.Circuit = 1;
+    Run_Motion(0);
+    EXPECT_EQ(s.Circuit_Name, "Open");
+    EXPECT_EQ(s.Circuit_Sign, -1);
+    s.Circuit = 3;
+    Run_Motion(0);
+    EXPECT_EQ(s.Circuit_Name, "Open");
+    EXPECT_EQ(s.Circuit_Sign, -1);
+}
+
 TEST_F(Solver, AngleConventions)
 {
     // Crank at 90 degrees, theta5 at -90: crossed, B lies straight below C at (4, -2).
