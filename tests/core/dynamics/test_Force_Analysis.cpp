@@ -119,6 +119,23 @@ TEST_F(ForceAnalysis, CentimetreSystemScalesCgRowsOnly)
     EXPECT_NEAR(s.Veloc_Data(2, 7, 1), 100 * 12 * std::cos(1.7), 1e-3);
 }
 
+TEST_F(ForceAnalysis, FrictionOfAJointAtRestPointsAlongMinusX)
+{
+    // Joint B at rest: the friction direction is that of a zero velocity (0 degrees) turned by 180.
+    Model_Store& s = store();
+    Translating_Linkage L;
+    L.Set_Model();
+    s.Num_Steps = 0;
+    L.Fill_Step(0, 0.4, 0, 0);
+    s.Friction_3 = 0.5f;
+    Solve();
+    EXPECT_NEAR(s.Matrix_B0(4), 0.5, 1e-7);
+    EXPECT_NEAR(s.Matrix_B0(5), 0, 1e-7);
+    // Static balance by virtual work: both cranks turn with w, link 3 translates with joint A, so
+    // 2 T w + (-Ff, 0) . w a (-sin, cos) = 0.
+    EXPECT_NEAR(s.Torque_Data(0, 0), -0.5 * L.a * std::sin(0.4) / 2, 1e-6);
+}
+
 TEST_F(ForceAnalysis, OnePositionSolvesOneStepAndKeepsItsSystem)
 {
     Model_Store& s = store();

@@ -66,6 +66,20 @@ TEST_F(FlywheelTest, OneCosineCycleGivesTwoRowsAndTheTable)
     EXPECT_EQ(r.Lines, expected);
 }
 
+TEST_F(FlywheelTest, NegativeFirstLobeLeadsItsTable)
+{
+    Set_Torque(36, 1, -1);
+    Fly_Result r = Fly(0.05f, store().Torque_Data);
+    EXPECT_EQ(r.S, -1);
+    EXPECT_EQ(r.C, 4);
+    EXPECT_EQ(r.R, 2);
+    ASSERT_EQ(r.Lines.size(), 14u);
+    EXPECT_EQ(r.Lines[7], " Order   Neg Area   Pos Area");
+    EXPECT_EQ(r.Lines[9], std::string("    1  ") + "-.9 " + "      " + " 2.1 ");
+    EXPECT_EQ(r.Lines[10], std::string("    2  ") + "-1 " + "       " + " 0 ");
+    EXPECT_EQ(r.Lines[13], "   -.03   N-m");
+}
+
 TEST_F(FlywheelTest, CoefficientScalesTheDeviationFromTheAverage)
 {
     Model_Store& s = store();

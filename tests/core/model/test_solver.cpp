@@ -109,6 +109,25 @@ TEST_F(Solver, RetryIgnoreAndAbortSteerARunThroughFailingSteps)
     EXPECT_EQ(s.Theta_Data(7, 1), 123);
 }
 
+TEST_F(Solver, CircuitNamesAndAnUnknownCalculationType)
+{
+    s.Circuit = 2;
+    s.Dynamics_Done = true;
+    s.Calc_Done = false;
+    Run_Motion(7);  // no driver runs, but the circuit is named and the dynamics are stale
+    EXPECT_EQ(s.Circuit_Name, "Crossed");
+    EXPECT_EQ(s.Circuit_Sign, 1);
+    EXPECT_FALSE(s.Dynamics_Done || s.Calc_Done);
+    s.Circuit = 1;
+    Run_Motion(0);
+    EXPECT_EQ(s.Circuit_Name, "Open");
+    EXPECT_EQ(s.Circuit_Sign, -1);
+    s.Circuit = 3;
+    Run_Motion(0);
+    EXPECT_EQ(s.Circuit_Name, "Open");
+    EXPECT_EQ(s.Circuit_Sign, -1);
+}
+
 TEST_F(Solver, AngleConventions)
 {
     // Crank at 90 degrees, theta5 at -90: crossed, B lies straight below C at (4, -2).
@@ -118,6 +137,9 @@ TEST_F(Solver, AngleConventions)
     Run_Motion(1);
     EXPECT_NEAR(s.Position_Data(0, 2, 1), -2, 1e-5);
     EXPECT_EQ(s.Min_Theta_Text, " 90");
+    EXPECT_EQ(s.Max_Theta_Text, " 90");
+    EXPECT_EQ(s.Delta_Theta_Text, "0");
+    EXPECT_EQ(s.Num_Steps, 0);
     EXPECT_NEAR(s.Theta_Data(0, 2), 270, 1e-3);
     EXPECT_NEAR(s.Theta_Data(0, 3), 270, 1e-3);
     s.Angle_Mode = "180";
@@ -147,6 +169,21 @@ TEST_F(Solver, GearRatioAndSweepDirection)
     EXPECT_NEAR(s.Theta_Data(0, 0), 360, 1e-3);
 }
 
+TEST_F(Solver, SweepThatOvershootsItsRangeEndsOnTheLastAngle)
+{
+    // 0..360 by 10 asked for 40 steps: step 37 lands past the end, is taken back to 360 and ends the run.
+    s.Num_Steps = 40;
+    for (int i = 38; i <= 40; ++i) s.Theta_Data(i, 0) = -1;
+    Run_Motion(3);
+    for (int i = 0; i <= 36; ++i) EXPECT_NEAR(s.Theta_Data(i, 0), 10 * i, 1e-3) << i;
+    EXPECT_NEAR(s.Theta_Data(37, 0), 360, 1e-3);
+    EXPECT_EQ(s.Step_Valid(37), -1);
+    for (int i = 38; i <= 40; ++i) {
+        EXPECT_EQ(s.Theta_Data(i, 0), -1) << i;
+        EXPECT_EQ(s.Step_Valid(i), 0) << i;
+    }
+}
+
 TEST_F(Solver, CentimetresScaleThePointResults)
 {
     s.Unit_System = 3;
@@ -160,6 +197,11 @@ TEST_F(Solver, CentimetresScaleThePointResults)
             EXPECT_FLOAT_EQ(s.Veloc_Data(i, row, 1), 100 * metres->Veloc_Data(i, row, 1));
             EXPECT_FLOAT_EQ(s.Accel_Data(i, row, 0), 100 * metres->Accel_Data(i, row, 0));
         }
+        // the coupler point's acceleration in link 3's frame is not a point result: never scaled
+        EXPECT_FLOAT_EQ(s.Accel_Data(i, 4, 0), metres->Accel_Data(i, 4, 0));
+        EXPECT_FLOAT_EQ(s.Accel_Data(i, 4, 1), metres->Accel_Data(i, 4, 1));
+        const double turned = std::hypot(metres->Accel_Data(i, 4, 0), metres->Accel_Data(i, 4, 1));
+        EXPECT_NEAR(turned, std::hypot(metres->Accel_Data(i, 3, 0), metres->Accel_Data(i, 3, 1)), 1e-4 * (1 + turned));
     }
 }
 
