@@ -228,9 +228,9 @@ void DrawLinkage(Canvas& pic, Canvas& path, int i, bool show_points)
     });
 }
 
-std::string Step_Label_Text(int16_t& i)
+std::optional<std::string> Step_Label_Text(int16_t& i)
 {
-    std::string text;
+    std::optional<std::string> text;
     Trap_Errors("Step", [&] {
         const Model_Store& s = store();
         switch (s.Calc_Type) {

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "runtime/Canvas.h"
@@ -29,8 +30,9 @@ void DrawCouplerCurve(Canvas& pic);
 // `path` is the animation screen's picture: the coupler path goes there whichever screen draws.
 void DrawLinkage(Canvas& pic, Canvas& path, int i, bool show_points);
 
-// The step value shown beside the drawing (one position forces step 0).
-std::string Step_Label_Text(int16_t& i);
+// The step value shown beside the drawing (one position forces step 0); none for a calculation
+// type outside 1..3, which leaves the label as it was.
+std::optional<std::string> Step_Label_Text(int16_t& i);
 
 // The hold time of a position after its first pass: the classic busy wait of Anim_Speed x 40
 // counts mapped onto 0.1 microsecond per count (the default speed holds a position ~65 ms).

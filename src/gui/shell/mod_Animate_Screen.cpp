@@ -148,8 +148,8 @@ void Step(Linkage_Controls& S, int16_t& i)
     Trap_Errors("Step", [&] {
         Animation_Role& anim = Animation_Screen();
         Show_Step_Labels(anim, true);
-        std::string caption = Step_Label_Text(i);
-        if (anim.lbl_StepNumber) anim.lbl_StepNumber->setText(QString::fromStdString(caption));
+        const std::optional<std::string> caption = Step_Label_Text(i);
+        if (caption && anim.lbl_StepNumber) anim.lbl_StepNumber->setText(QString::fromStdString(*caption));
         DrawLinkage(S, i);
     });
 }

@@ -257,6 +257,26 @@ TEST_F(Linkage_Drawing, JointAtOriginStopsTheCycleAndLeavesThePreviousStep)
     EXPECT_FLOAT_EQ(last.d, s.Y_Flip + 2);
 }
 
+TEST_F(Linkage_Drawing, StepLabelFollowsTheCalculationType)
+{
+    Model_Store& s = store();
+    s.Theta_Data(0, 0) = 12.25f;
+    s.Theta_Data(1, 0) = 22.25f;
+    s.Start_Time = 0.5f;
+    s.Delta_Time = 0.125f;
+    int16_t i = 1;
+    EXPECT_EQ(Step_Label_Text(i).value_or("?"), "22.3");
+    s.Calc_Type = 2;
+    EXPECT_EQ(Step_Label_Text(i).value_or("?"), "0.63");
+    s.Calc_Type = 1;
+    EXPECT_EQ(Step_Label_Text(i).value_or("?"), "12.3");
+    EXPECT_EQ(i, 0);
+    s.Calc_Type = 0;  // a type no run has: the label is left as it was
+    i = 1;
+    EXPECT_FALSE(Step_Label_Text(i).has_value());
+    EXPECT_EQ(i, 1);
+}
+
 TEST_F(Linkage_Drawing, SpeedBarMapsToTheHoldTime)
 {
     Check_Parameters_Values(32767, " 2.5", true, false, true);
