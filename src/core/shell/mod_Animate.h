@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "runtime/Canvas.h"
@@ -26,20 +27,22 @@ void Drawsub(int i, Canvas& pic, bool show_points);
 void Axes(Canvas& pic);
 void Drawpivots(Canvas& pic);
 void DrawCouplerCurve(Canvas& pic);
-void DrawLinkage(Canvas& pic, int i, bool show_points);
+// `path` is the animation screen's picture: the coupler path goes there whichever screen draws.
+void DrawLinkage(Canvas& pic, Canvas& path, int i, bool show_points);
 
-// The step value shown beside the drawing (one position forces step 0).
-std::string Step_Label_Text(int16_t& i);
+// The step value shown beside the drawing (one position forces step 0); none for a calculation
+// type outside 1..3, which leaves the label as it was.
+std::optional<std::string> Step_Label_Text(int16_t& i);
 
 // The hold time of a position after its first pass: the classic busy wait of Anim_Speed x 40
 // counts mapped onto 0.1 microsecond per count (the default speed holds a position ~65 ms).
 std::chrono::microseconds Delay_Time(int32_t anim_speed);
 
 // Draws step i, waits, erases it; stop is set when joint B lies at the origin.
-void Drawone(int i, Canvas& pic, bool show_points, bool& stop, const std::function<void()>& wait);
+void Drawone(int i, Canvas& pic, Canvas& path, bool show_points, bool& stop, const std::function<void()>& wait);
 
 // The cycles of an animation after its set-up.
-void Animate_Cycles(Canvas& pic, bool show_points, const std::function<void()>& wait);
+void Animate_Cycles(Canvas& pic, Canvas& path, bool show_points, const std::function<void()>& wait);
 
 // The last step a drawing may reach.
 int16_t Last_Drawable_Step();

@@ -55,3 +55,20 @@ TEST_F(Drag_Rules, TheReferenceStepIsTheCounterUntilItPassesTheLastStep)
     s.Step_Number = 1025;  // past the result arrays
     EXPECT_EQ(Drag_Reference_Step(), 0);
 }
+
+TEST(Run_Warning, EightLinesEachEndedByACarriageReturnWithTwoEmptyLines)
+{
+    const std::string lines[] = {"This linkage cannot connect at some positions",
+                                 "and may not animate properly or at all.",
+                                 "",
+                                 "Use the Step button to move the linkage ",
+                                 "through all its possible (reachable) positions",
+                                 "and note the useable range as reported in ",
+                                 "the (cyan) box labeled Theta2 at right.",
+                                 "",
+                                 "Reset Min Theta and Max Theta values accordingly.  ",
+                                 " It will recalculate and then animate properly."};
+    std::string expected;
+    for (const std::string& line : lines) expected += line + "\r";
+    EXPECT_EQ(Cannot_Connect_Warning(), expected);
+}
