@@ -213,13 +213,13 @@ void DrawCouplerCurve(Canvas& pic)
     });
 }
 
-void DrawLinkage(Canvas& pic, Canvas& path, int i, bool show_points)
+void DrawLinkage(Canvas& pic, int i, bool show_points)
 {
     Trap_Errors("DrawLinkage", [&] {
         Model_Store& s = store();
         Drawpivots(pic);
         Axes(pic);
-        if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(path);
+        if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(pic);
         Drawsub(i, pic, show_points);
         s.Draw_Colour = s.Link_Colour;
         if (i == s.Last_Step) Drawsub(i, pic, show_points);
@@ -252,7 +252,7 @@ std::chrono::microseconds Delay_Time(int32_t anim_speed)
     return std::chrono::microseconds(counts / 10);
 }
 
-void Drawone(int i, Canvas& pic, Canvas& path, bool show_points, bool& stop, const std::function<void()>& wait)
+void Drawone(int i, Canvas& pic, bool show_points, bool& stop, const std::function<void()>& wait)
 {
     Trap_Errors("Drawone", [&] {
         Model_Store& s = store();
@@ -272,12 +272,12 @@ void Drawone(int i, Canvas& pic, Canvas& path, bool show_points, bool& stop, con
                 if (wait) wait();
             }
         }
-        if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(path);
+        if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(pic);
         Drawpivots(pic);
     });
 }
 
-void Animate_Cycles(Canvas& pic, Canvas& path, bool show_points, const std::function<void()>& wait)
+void Animate_Cycles(Canvas& pic, bool show_points, const std::function<void()>& wait)
 {
     Trap_Errors("Animate", [&] {
         Model_Store& s = store();
@@ -285,11 +285,11 @@ void Animate_Cycles(Canvas& pic, Canvas& path, bool show_points, const std::func
             pic.Cls();
             Drawpivots(pic);
             Axes(pic);
-            if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(path);
+            if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(pic);
             for (int i = s.First_Step; i <= s.Last_Step; i += s.Step_Increment) {
                 if (s.Step_Valid(i) == 0) continue;
                 bool stop = false;
-                Drawone(i, pic, path, show_points, stop, wait);
+                Drawone(i, pic, show_points, stop, wait);
                 s.Draw_Colour = s.Link_Colour;
                 if (stop) {
                     if (i > 0) Drawsub(i - 1, pic, show_points);
@@ -300,7 +300,7 @@ void Animate_Cycles(Canvas& pic, Canvas& path, bool show_points, const std::func
                     Drawsub(i, pic, show_points);
                 }
             }
-            if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(path);
+            if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(pic);
             Drawpivots(pic);
             Axes(pic);
             pic.Refresh();

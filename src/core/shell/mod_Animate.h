@@ -27,8 +27,7 @@ void Drawsub(int i, Canvas& pic, bool show_points);
 void Axes(Canvas& pic);
 void Drawpivots(Canvas& pic);
 void DrawCouplerCurve(Canvas& pic);
-// `path` is the animation screen's picture: the coupler path goes there whichever screen draws.
-void DrawLinkage(Canvas& pic, Canvas& path, int i, bool show_points);
+void DrawLinkage(Canvas& pic, int i, bool show_points);
 
 // The step value shown beside the drawing (one position forces step 0); none for a calculation
 // type outside 1..3, which leaves the label as it was.
@@ -39,10 +38,10 @@ std::optional<std::string> Step_Label_Text(int16_t& i);
 std::chrono::microseconds Delay_Time(int32_t anim_speed);
 
 // Draws step i, waits, erases it; stop is set when joint B lies at the origin.
-void Drawone(int i, Canvas& pic, Canvas& path, bool show_points, bool& stop, const std::function<void()>& wait);
+void Drawone(int i, Canvas& pic, bool show_points, bool& stop, const std::function<void()>& wait);
 
 // The cycles of an animation after its set-up.
-void Animate_Cycles(Canvas& pic, Canvas& path, bool show_points, const std::function<void()>& wait);
+void Animate_Cycles(Canvas& pic, bool show_points, const std::function<void()>& wait);
 
 // The last step a drawing may reach.
 int16_t Last_Drawable_Step();

@@ -6,7 +6,6 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
-#include <memory>
 #include <thread>
 
 #include "model/Mod_Main.h"
@@ -52,27 +51,6 @@ void Show_Step_Labels(Animation_Controls& a, bool visible)
 bool Show_Points() { return Ticked(Animation_Screen().chk_Points); }
 
 void Set_Bar_Maximum(QScrollBar* bar) { if (bar) bar->setMaximum(Last_Drawable_Step()); }
-
-// Takes the drawing when there is no animation picture to put it on.
-class No_Canvas final : public Canvas {
-public:
-    void Cls() override {}
-    void Scale(float, float, float, float) override {}
-    void Line(float, float, float, float, int32_t) override {}
-    void Line_To(float, float, int32_t) override {}
-    void Circle(float, float, float, int32_t) override {}
-    void PSet(float, float, int32_t) override {}
-    void Set_Draw_Mode(int) override {}
-    void Set_Back_Color(int32_t) override {}
-};
-
-// The coupler path is drawn on the animation screen's picture whichever screen draws.
-std::unique_ptr<Canvas> Path_Canvas()
-{
-    Picture_Box* box = Animation_Screen().Picture1;
-    if (box) return std::make_unique<Picture_Canvas>(*box);
-    return std::make_unique<No_Canvas>();
-}
 }  // namespace
 
 Animation_Role& Animation_Screen()
@@ -128,7 +106,7 @@ void Animate(Linkage_Controls& S, const std::function<void()>& hold)
         Axes(pic);
         if (&S == static_cast<Linkage_Controls*>(&Animation_Screen())) Show_Step_Labels(Animation_Screen(), false);
         auto sleep = [] { std::this_thread::sleep_for(Delay_Time(store().Anim_Speed)); };
-        Animate_Cycles(pic, *Path_Canvas(), Show_Points(), hold ? hold : std::function<void()>(sleep));
+        Animate_Cycles(pic, Show_Points(), hold ? hold : std::function<void()>(sleep));
     });
 }
 
@@ -136,10 +114,8 @@ void DrawLinkage(Linkage_Controls& S, int16_t& i)
 {
     if (!S.Picture1) return;
     Picture_Canvas pic(*S.Picture1);
-    std::unique_ptr<Canvas> path = Path_Canvas();
-    DrawLinkage(pic, *path, i, Show_Points());
+    DrawLinkage(pic, i, Show_Points());
     pic.Refresh();
-    if (Animation_Screen().Picture1 != S.Picture1) path->Refresh();
 }
 
 void Step(Linkage_Controls& S, int16_t& i)

@@ -133,16 +133,8 @@ private slots:
         // The outer pivot circles at O2 and O5 in blue.
         QVERIFY(Circle_Top_Has(pic, 0, 0, s.Size_Pivot, Blue));
         QVERIFY(Circle_Top_Has(pic, s.Link1_Length, 0, s.Size_Pivot, Blue));
-        // The coupler path goes to the animation screen's picture, never onto this one.
-        for (int y = 0; y < pic->Image().height(); ++y)
-            for (int x = 0; x < pic->Image().width(); ++x) QVERIFY(pic->Image().pixel(x, y) != Cyan);
-        Picture_Box* path = Form<frm_Animate>().Picture1;
-        path->resize(pic->size());
-        path->Scale(s.Window_Min, s.Window_Min, s.Window_Max, s.Window_Max);
-        path->Cls();
-        QTest::mouseClick(f.cmd_Step, Qt::LeftButton);
-        QVERIFY(Colour_Near(path, (Px(18, 3) + Px(19, 3)) / 2, (Py(18, 3) + Py(19, 3)) / 2, Cyan));
-        QVERIFY(!Colour_Near(pic, (Px(18, 3) + Px(19, 3)) / 2, (Py(18, 3) + Py(19, 3)) / 2, Cyan));
+        // The coupler path in cyan, half-way between two steps far from the drawn position.
+        QVERIFY(Colour_Near(pic, (Px(18, 3) + Px(19, 3)) / 2, (Py(18, 3) + Py(19, 3)) / 2, Cyan));
         // A negative ratio has no idler: two gears of half the ground length.
         QVERIFY(Circle_Top_Has(pic, 0, 0, s.Link1_Length / 2, Green));
         QVERIFY(Circle_Top_Has(pic, s.Link1_Length, 0, s.Link1_Length / 2, Green));
