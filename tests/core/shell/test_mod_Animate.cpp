@@ -111,6 +111,91 @@ TEST_F(Linkage_Drawing, PositiveRatioAddsAnIdlerTouchingBothGears)
     EXPECT_EQ(blue_at_idler, 2);
 }
 
+TEST_F(Linkage_Drawing, ZeroRatioDrawsTwoTouchingGearsTheCrankGearOfNoSize)
+{
+    store().Gear_Ratio = 0;
+    Recording_Canvas pic;
+    Drawing_Setup(pic, true);
+    pic.ops.clear();
+    Drawsub(0, pic, false);
+    std::vector<Recording_Canvas::Op> gears;
+    for (auto& c : pic.Of("Circle"))
+        if (c.colour == Green) gears.push_back(c);
+    ASSERT_EQ(gears.size(), 2u);
+    EXPECT_FLOAT_EQ(gears[0].a, 0);
+    EXPECT_FLOAT_EQ(gears[0].c, 0);
+    EXPECT_FLOAT_EQ(gears[1].a, 4);
+    EXPECT_FLOAT_EQ(gears[1].c, 4);
+}
+
+TEST_F(Linkage_Drawing, AutoscaleOffBeforeAnyScalingLeavesAWindowOfNothing)
+{
+    Recording_Canvas pic;
+    Drawing_Setup(pic, false);
+    const Model_Store& s = store();
+    EXPECT_EQ(s.Window_Min, 0);
+    EXPECT_EQ(s.Window_Max, 0);
+    for (float size : {s.Size_Tiny, s.Size_Joint, s.Size_Point, s.Size_Pivot, s.Size_Pivot2}) EXPECT_EQ(size, 0);
+    ASSERT_EQ(pic.Of("Scale").size(), 1u);
+    const auto scale = pic.Of("Scale")[0];
+    EXPECT_EQ(scale.a, 0);
+    EXPECT_EQ(scale.d, 0);
+    // The last window stays while Autoscale is off.
+    Autoscale();
+    Drawing_Setup(pic, false);
+    EXPECT_FLOAT_EQ(s.Window_Max, 5.625f);
+    EXPECT_FLOAT_EQ(s.Size_Pivot, 5.625f * 0.03f);
+}
+
+// Points kept in centimetres, lengths in metres: the ground link and the margin widen the
+// window in metres, while the drawing puts O5 at the ground length in centimetres.
+TEST_F(Linkage_Drawing, CentimetreSystemMixesMetresIntoTheWindowAndDrawsInCentimetres)
+{
+    Model_Store& s = store();
+    s.Unit_System = 4;
+    s.Link1_Length = 0.04f;
+    s.Link_Lengths(1) = 0.04f;
+    s.Link_Lengths(2) = 0.01f;
+    s.Link_Lengths(3) = 0.025f;
+    s.Link_Lengths(4) = 0.025f;
+    Put(0, {1, 0}, {3.5f, 0}, {3, 2}, {2, 3});
+    Put(1, {1, 1}, {3.5f, 1}, {2, 2.5f}, {1, 2});
+    Recording_Canvas pic;
+    Drawing_Setup(pic, true);
+    const float margin = 0.1f / 4 * 0.25f;
+    EXPECT_FLOAT_EQ(s.Window_Min, 0 - margin);  // the ground's 0 is the lowest value
+    EXPECT_FLOAT_EQ(s.Window_Max, 3.5f + margin);  // not widened to O5 at 4 cm
+    pic.ops.clear();
+    Drawpivots(pic);
+    ASSERT_EQ(pic.Of("Circle").size(), 4u);
+    EXPECT_FLOAT_EQ(pic.Of("Circle")[2].a, 4);
+    s.Unit_System = 5;
+    EXPECT_FLOAT_EQ(Ground_X(), 40);
+}
+
+TEST_F(Linkage_Drawing, HiddenLinksLeaveOnlyTheCouplerPointMarks)
+{
+    Model_Store& s = store();
+    s.Hide_Links = "Y";
+    Recording_Canvas pic;
+    Drawing_Setup(pic, true);
+    pic.ops.clear();
+    Drawsub(1, pic, false);
+    EXPECT_TRUE(pic.ops.empty());
+    Drawsub(1, pic, true);
+    ASSERT_EQ(pic.ops.size(), 2u);
+    EXPECT_EQ(pic.ops[0].kind, "PSet");
+    EXPECT_EQ(pic.ops[1].kind, "Circle");
+    EXPECT_FLOAT_EQ(pic.ops[1].a, 1);
+    EXPECT_FLOAT_EQ(pic.ops[1].b, s.Y_Flip + 2);
+    EXPECT_FLOAT_EQ(pic.ops[1].c, s.Size_Joint);
+    EXPECT_EQ(pic.ops[1].colour, Magenta);
+    s.Trace_Option = "Y";
+    pic.ops.clear();
+    Drawsub(1, pic, true);
+    EXPECT_EQ(pic.ops[1].colour, 0);  // black with Trace
+}
+
 TEST_F(Linkage_Drawing, CouplerPathBreaksAtUnassembledSteps)
 {
     Model_Store& s = store();
