@@ -191,6 +191,12 @@ std::string Scientific(double X)
 
 std::string FNRoundStr(double X, int N)
 {
+    // Sound behaviour: a value beyond every float range has no digits to show; it is the
+    // runtime's overflow, reported like any error of the routine, and the text stays empty.
+    if (!std::isfinite(X)) {
+        Report_Error(Err::Overflow, "FNRoundStr");
+        return "";
+    }
     if (N < 0) return Scientific(X);
     int decimals = N >= 5 ? 6 : N;
     double ax = std::fabs(X);

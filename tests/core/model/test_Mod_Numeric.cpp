@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "Fake_Ui_Port.h"
@@ -67,6 +68,23 @@ TEST(FNRoundStr, EveryPattern)
     EXPECT_EQ(FNRoundStr(-0.000123, -1), "-1.23E-4");
     EXPECT_EQ(FNRoundStr(9.999, -1), "1.00E+1");
     EXPECT_EQ(FNRoundStr(1e9, 3), "1,000,000,000.000");
+}
+
+// A value no 32-bit or 64-bit store could hold (a box overflowed into infinity) is an overflow
+// of the routine, not a crash of the program.
+TEST(FNRoundStr, InfinityAndNaNAreReportedAsOverflow)
+{
+    Fake_Ui_Port port;
+    port.Answer(Msg::Ans_Ok, 4);
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(FNRoundStr(inf, 1), "");
+    EXPECT_EQ(FNRoundStr(-inf, 3), "");
+    EXPECT_EQ(FNRoundStr(std::nan(""), 0), "");
+    EXPECT_EQ(FNRoundStr(inf, -1), "");
+    ASSERT_EQ(port.boxes.size(), 4u);
+    for (const auto& box : port.boxes)
+        EXPECT_EQ(box.prompt.rfind("Error 6   (Overflow)  has occurred in FNRoundStr", 0), 0u) << box.prompt;
+    EXPECT_EQ(FNRoundStr(1e300, -1), "1.00E+300");
 }
 
 TEST(SimQ, OneByOneSkipsElimination)
