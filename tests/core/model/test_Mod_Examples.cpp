@@ -32,8 +32,23 @@ protected:
 TEST(Initialize, GivesTheFirstExampleAsAnAngleSweep)
 {
     reset_store();
+    Model_Store& s = store();
+    s.Calc_Done = s.Dynamics_Done = s.Flywheel_Done = true;  // a New after a full analysis
+    s.Design_Number = 7;
     Initialize();
-    const Model_Store& s = store();
+    EXPECT_EQ(s.Min_Theta, 0);
+    EXPECT_EQ(s.Max_Theta, 360);
+    EXPECT_EQ(s.Delta_Theta, 10);
+    EXPECT_EQ(s.Max_Theta_Rad, 6.283185308f);
+    EXPECT_EQ(s.Delta_Theta_Rad, 0.17453292522222222f);
+    EXPECT_EQ(s.Design_Number, 1);
+    EXPECT_FALSE(s.Dynamics_Done);
+    EXPECT_FALSE(s.Flywheel_Done);
+    EXPECT_EQ(s.Circuit_Name, "OPEN");
+    EXPECT_EQ(s.Omega_Zero, 10);
+    EXPECT_EQ(s.Alpha_Zero, -5);
+    EXPECT_EQ(s.End_Time, 5.0f);
+    EXPECT_EQ(s.Delta_Time, 0.05f);
     EXPECT_EQ(s.Link1_Length, 2.5f);
     EXPECT_EQ(s.Link2_Length, 1);
     EXPECT_EQ(s.Link3_Length, 2.5f);
