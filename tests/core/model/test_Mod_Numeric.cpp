@@ -141,6 +141,20 @@ TEST(SimQ, ZeroColumnGivesItsMessageAndFlag)
     EXPECT_EQ(port.boxes[0].style, 0);
 }
 
+// A size beyond the matrix is the subscript error; the flag still says the solution failed.
+TEST(SimQ, OversizedSystemIsReportedAndFlagged)
+{
+    Fake_Ui_Port port;
+    port.Answer(Msg::Ans_Ok);
+    SimQ_Matrix A;
+    SimQ_Vector B;
+    int16_t flag = 0;
+    SimQ(13, A, B, flag);
+    EXPECT_NE(flag, 0);
+    ASSERT_EQ(port.boxes.size(), 1u);
+    EXPECT_EQ(port.boxes[0].prompt.rfind("Error 9   (Subscript out of range)  has occurred in SimQ", 0), 0u);
+}
+
 TEST(SimQ, TwelveByTwelveAgreesWithTheResidual)
 {
     Fake_Ui_Port port;
