@@ -63,6 +63,7 @@ __attribute__((optimize("tree-vectorize"))) void Eliminate_Row(double* __restric
 void SimQ(int16_t N, SimQ_Matrix& A, SimQ_Vector& B, int16_t& Flag)
 {
     Trap_Errors("SimQ", [&] {
+        Flag = 1;
         if (N > SimQ_Max || N < 0) Raise(Err::Subscript);
         // Work on plain arrays (bounds are settled above) and hand the state back however we leave.
         // Rows of a[][] are contiguous so that a row is eliminated in one sweep of memory.
@@ -79,7 +80,6 @@ void SimQ(int16_t N, SimQ_Matrix& A, SimQ_Vector& B, int16_t& Flag)
                 for (int j = 1; j <= N; ++j) A_data[(i - 1) + SimQ_Max * (j - 1)] = a[i][j];
             }
         };
-        Flag = 1;
         for (int k = 1; k <= N - 1; ++k) {
             double big = 0;
             int p = k;
@@ -191,6 +191,12 @@ std::string Scientific(double X)
 
 std::string FNRoundStr(double X, int N)
 {
+    // Sound behaviour: a value beyond every float range has no digits to show; it is the
+    // runtime's overflow, reported like any error of the routine, and the text stays empty.
+    if (!std::isfinite(X)) {
+        Report_Error(Err::Overflow, "FNRoundStr");
+        return "";
+    }
     if (N < 0) return Scientific(X);
     int decimals = N >= 5 ? 6 : N;
     double ax = std::fabs(X);

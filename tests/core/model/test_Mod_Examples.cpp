@@ -32,8 +32,23 @@ protected:
 TEST(Initialize, GivesTheFirstExampleAsAnAngleSweep)
 {
     reset_store();
+    Model_Store& s = store();
+    s.Calc_Done = s.Dynamics_Done = s.Flywheel_Done = true;  // a New after a full analysis
+    s.Design_Number = 7;
     Initialize();
-    const Model_Store& s = store();
+    EXPECT_EQ(s.Min_Theta, 0);
+    EXPECT_EQ(s.Max_Theta, 360);
+    EXPECT_EQ(s.Delta_Theta, 10);
+    EXPECT_EQ(s.Max_Theta_Rad, 6.283185308f);
+    EXPECT_EQ(s.Delta_Theta_Rad, 0.17453292522222222f);
+    EXPECT_EQ(s.Design_Number, 1);
+    EXPECT_FALSE(s.Dynamics_Done);
+    EXPECT_FALSE(s.Flywheel_Done);
+    EXPECT_EQ(s.Circuit_Name, "OPEN");
+    EXPECT_EQ(s.Omega_Zero, 10);
+    EXPECT_EQ(s.Alpha_Zero, -5);
+    EXPECT_EQ(s.End_Time, 5.0f);
+    EXPECT_EQ(s.Delta_Time, 0.05f);
     EXPECT_EQ(s.Link1_Length, 2.5f);
     EXPECT_EQ(s.Link2_Length, 1);
     EXPECT_EQ(s.Link3_Length, 2.5f);
@@ -111,6 +126,31 @@ TEST_F(Units, InchToMetreRoundsToTheNewDecimals)
     EXPECT_EQ(s.Unit_Label(6), "m");
     EXPECT_EQ(s.Unit_Label(9), "N-m");
     EXPECT_EQ(s.Dec_Length, 4);
+}
+
+// Hand-converted: 1 lb = 4.448222 N, 1 in-lb = 0.1129848388 N-m, 1 in-lb-s^2 = 0.11295818 kg-m^2.
+TEST_F(Units, InchToMetreConvertsLoadsTorquesAndInertias)
+{
+    Model_Store& s = store();
+    s.Ext_Force_Mag(3) = 10;
+    s.Ext_Force3_X = -2;
+    s.Ext_Torque(4) = 10;
+    s.Friction_3 = 1;
+    s.Link_Inertia(5) = 0.04f;
+    s.Link_CG(2, 0) = 0.5f;
+    s.Force_Point4_Dist = 1;
+    Switch_Units(3);
+    EXPECT_FLOAT_EQ(s.Ext_Force_Mag(3), 44.48f);
+    EXPECT_FLOAT_EQ(s.Ext_Force3_X, -8.90f);  // halves and beyond go up, also below zero
+    EXPECT_FLOAT_EQ(s.Ext_Torque(4), 1.130f);
+    EXPECT_EQ(s.Friction_3, 4.448222f);  // friction is not rounded
+    EXPECT_FLOAT_EQ(s.Link_Inertia(5), 0.005f);
+    EXPECT_FLOAT_EQ(s.Link_CG(2, 0), 0.0127f);
+    EXPECT_FLOAT_EQ(s.Force_Point4_Dist, 0.0254f);
+    Switch_Units(1);  // and back, rounded to the inch system's decimals
+    EXPECT_FLOAT_EQ(s.Ext_Force_Mag(3), 10.0f);
+    EXPECT_FLOAT_EQ(s.Ext_Torque(4), 10.0f);  // 10.0013 to two decimals
+    EXPECT_FLOAT_EQ(s.Friction_3, 1.0f);
 }
 
 TEST_F(Units, InchToFootAndBackIsNotExact)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "Fake_Ui_Port.h"
@@ -69,6 +70,23 @@ TEST(FNRoundStr, EveryPattern)
     EXPECT_EQ(FNRoundStr(1e9, 3), "1,000,000,000.000");
 }
 
+// A value no 32-bit or 64-bit store could hold (a box overflowed into infinity) is an overflow
+// of the routine, not a crash of the program.
+TEST(FNRoundStr, InfinityAndNaNAreReportedAsOverflow)
+{
+    Fake_Ui_Port port;
+    port.Answer(Msg::Ans_Ok, 4);
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(FNRoundStr(inf, 1), "");
+    EXPECT_EQ(FNRoundStr(-inf, 3), "");
+    EXPECT_EQ(FNRoundStr(std::nan(""), 0), "");
+    EXPECT_EQ(FNRoundStr(inf, -1), "");
+    ASSERT_EQ(port.boxes.size(), 4u);
+    for (const auto& box : port.boxes)
+        EXPECT_EQ(box.prompt.rfind("Error 6   (Overflow)  has occurred in FNRoundStr", 0), 0u) << box.prompt;
+    EXPECT_EQ(FNRoundStr(1e300, -1), "1.00E+300");
+}
+
 TEST(SimQ, OneByOneSkipsElimination)
 {
     Fake_Ui_Port port;
@@ -121,6 +139,20 @@ TEST(SimQ, ZeroColumnGivesItsMessageAndFlag)
     ASSERT_EQ(port.boxes.size(), 1u);
     EXPECT_EQ(port.boxes[0].prompt, "There is a zero value on diagonal in column 2");
     EXPECT_EQ(port.boxes[0].style, 0);
+}
+
+// A size beyond the matrix is the subscript error; the flag still says the solution failed.
+TEST(SimQ, OversizedSystemIsReportedAndFlagged)
+{
+    Fake_Ui_Port port;
+    port.Answer(Msg::Ans_Ok);
+    SimQ_Matrix A;
+    SimQ_Vector B;
+    int16_t flag = 0;
+    SimQ(13, A, B, flag);
+    EXPECT_NE(flag, 0);
+    ASSERT_EQ(port.boxes.size(), 1u);
+    EXPECT_EQ(port.boxes[0].prompt.rfind("Error 9   (Subscript out of range)  has occurred in SimQ", 0), 0u);
 }
 
 TEST(SimQ, TwelveByTwelveAgreesWithTheResidual)
