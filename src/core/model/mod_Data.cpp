@@ -11,7 +11,8 @@
 namespace {
 const char* const Rotate_Hint = "To rotate CW from max to min, use a negative Omega2.";
 
-float Read(const std::string& text) { return static_cast<float>(Val(text)); }
+// A number beyond single precision overflows, as storing it in a 32-bit field does.
+float Read(const std::string& text) { return CSng(Val(text)); }
 
 float Length_From(const std::string& text)
 {

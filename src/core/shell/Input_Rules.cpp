@@ -7,7 +7,8 @@
 #include "runtime/Ui_Port.h"
 
 namespace {
-float Read(const std::string& text) { return static_cast<float>(Val(text)); }
+// A number beyond single precision overflows, as storing it in a 32-bit field does.
+float Read(const std::string& text) { return CSng(Val(text)); }
 }  // namespace
 
 bool Angle_Step_Count(const std::array<std::string, 6>& texts)

@@ -4,6 +4,7 @@
 #include "model/Mod_Examples.h"
 #include "model/Mod_Main.h"
 #include "model/mod_Data.h"
+#include "runtime/Runtime_Error.h"
 #include "runtime/Ui_Port.h"
 
 namespace {
@@ -97,4 +98,26 @@ TEST_F(Input_Transfer, BoxTextsRoundTripThroughTheModelInMillimetres)
     EXPECT_EQ(t[5], "-1.0");
     EXPECT_EQ(t[6], "12.3");
     EXPECT_EQ(t[8], "30.00");
+}
+
+TEST_F(Input_Transfer, ANumberBeyondSinglePrecisionOverflowsAndStopsTheReading)
+{
+    Model_Store& s = store();
+    const float link3 = s.Link3_Length, link4 = s.Link4_Length;
+    try {
+        Apply_Linkage_Geometry({"3", "1", "-1e39", "7", "1", "-1", "0", "2", "30"}, true, false);
+        FAIL() << "no overflow";
+    } catch (const Runtime_Error& e) {
+        EXPECT_EQ(e.number, Err::Overflow);
+    }
+    EXPECT_EQ(s.Link1_Length, 3.0f);  // read before the failing box
+    EXPECT_EQ(s.Link3_Length, link3);
+    EXPECT_EQ(s.Link4_Length, link4);
+    EXPECT_TRUE(ui.boxes.empty());  // the overflow comes before the sign check
+
+    const float min_theta = s.Min_Theta;
+    const std::string min_text = s.Min_Theta_Text;
+    EXPECT_THROW(Apply_Initial_Conditions({"-4e38", "10", "5"}), Runtime_Error);
+    EXPECT_EQ(s.Min_Theta, min_theta);
+    EXPECT_EQ(s.Min_Theta_Text, min_text);
 }

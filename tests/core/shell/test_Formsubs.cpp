@@ -60,3 +60,42 @@ TEST_F(Output_Labels, AngleRunShowsRangeAndSpeedAndClearsTheTimeRows)
     EXPECT_FALSE(*p.Linkout2_Visible[6]);
     EXPECT_TRUE(*p.Unit_Visible[3]);
 }
+
+TEST_F(Output_Labels, GearRatioAndPhaseAlwaysShowOneDecimal)
+{
+    Model_Store& s = store();
+    s.Gear_Ratio = -1;
+    s.Phase_Angle_Deg = 60;
+    Label_Panel p = Link_Labels();
+    EXPECT_EQ(*p.Links[7], "-1.0");
+    EXPECT_EQ(*p.Links[8], "60.0");
+    s.Gear_Ratio = 1.96f;  // rounds up into the next whole number
+    p = Link_Labels();
+    EXPECT_EQ(*p.Links[7], "2.0");
+}
+
+TEST_F(Output_Labels, TimeRunShowsTheStartValuesInPlainForm)
+{
+    Model_Store& s = store();
+    s.Theta_Zero = 0.5f;
+    s.Omega_Zero = 10;
+    s.Alpha_Zero = -2.5f;
+    s.Min_Theta_Text = " 0";
+    s.Max_Theta_Text = " 5";
+    s.Delta_Theta_Text = " .05";
+    Label_Panel p = Time_Labels();
+    EXPECT_EQ(*p.Linkout2[3], " .05");  // the time step's text copy as kept
+    EXPECT_EQ(*p.Linkout2[4], "0.5");   // no sign blank, leading zero kept
+    EXPECT_EQ(*p.Linkout2[5], "10");
+    EXPECT_EQ(*p.Linkout2[6], "-2.5");
+    EXPECT_EQ(*p.Initial[4], "Theta0");
+    EXPECT_EQ(*p.Unit[6], "rad/s/s");
+    EXPECT_EQ(*p.Unit[1], "sec");
+    EXPECT_FALSE(p.Unit_Visible[1].has_value());  // a time run does not show the unit column again
+    for (int i = 0; i <= 6; ++i) EXPECT_TRUE(*p.Linkout2_Visible[i]);
+
+    Label_Panel q = Position_Labels();
+    EXPECT_EQ(*q.Linkout2[4], "0.5");
+    EXPECT_FALSE(q.Initial[4].has_value());  // names of rows 4..6 stay as the screen had them
+    for (int i = 1; i <= 3; ++i) EXPECT_FALSE(*q.Linkout2_Visible[i] || *q.Initial_Visible[i] || *q.Unit_Visible[i]);
+}

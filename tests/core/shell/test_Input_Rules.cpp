@@ -2,6 +2,7 @@
 
 #include "Fake_Ui_Port.h"
 #include "model/Mod_Main.h"
+#include "runtime/Runtime_Error.h"
 #include "shell/Input_Rules.h"
 
 namespace {
@@ -60,4 +61,21 @@ TEST_F(Input_Counts, OnePositionCountsTheStoredTimeRange)
     EXPECT_FALSE(Time_Step_Count({"7", "8", "9", "4", "2", "30"}));
     EXPECT_EQ(ui.boxes.at(0).prompt, Time_Refusal);
     EXPECT_EQ(s.Num_Steps, 100);
+}
+
+TEST_F(Input_Counts, EqualEndsOfTheSweepGiveOnePoint)
+{
+    EXPECT_TRUE(Angle_Step_Count({"90", "90", "10", "10", "", ""}));
+    EXPECT_EQ(store().Num_Steps, 0);
+    EXPECT_FLOAT_EQ(store().Min_Theta_Rad, 1.5707964f);
+    EXPECT_EQ(store().Min_Theta_Text, " 90");
+}
+
+TEST_F(Input_Counts, ARangeBeyondSinglePrecisionOverflows)
+{
+    const float max_theta = store().Max_Theta;
+    EXPECT_THROW(Angle_Step_Count({"0", "1e39", "10", "10", "", ""}), Runtime_Error);
+    EXPECT_EQ(store().Max_Theta, max_theta);
+    store().Calc_Type = 2;
+    EXPECT_THROW(Time_Step_Count({"0", "5", "0.05", "10", "0", "5e38"}), Runtime_Error);
 }

@@ -336,6 +336,41 @@ private slots:
         QCOMPARE(store().Design_Number, int16_t(before + 1));
     }
 
+    // The 16-bit design number cannot pass its limit: the increment fails as an overflow.
+    void design_number_at_its_limit_is_reported_and_the_screen_stays()
+    {
+        Scripted_User user;
+        frm_Inputnew& f = Screen_();
+        QTest::mouseClick(f.cmd_Calc, Qt::LeftButton);
+        f.txt_Linkout[0]->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(f.txt_Linkout[0], Qt::Key_Return);
+        QTest::mouseClick(f.cmd_Calc, Qt::LeftButton);
+        store().Design_Number = 32767;  // as the user screen allows
+        for (QPushButton* b : {f.cmd_Done, f.cmd_Animate}) {
+            user.Answer(Msg::Ans_Ok);
+            QTest::mouseClick(b, Qt::LeftButton);
+            QVERIFY(user.All_Used());
+            QVERIFY(user.boxes.back().prompt.rfind("Error 6 ", 0) == 0);
+            QCOMPARE(store().Design_Number, int16_t(32767));
+            QVERIFY(f.isVisible());
+        }
+        QVERIFY(user.boxes[1].prompt.find("has occurred in frm_Input.Animate") != std::string::npos);
+    }
+
+    void a_length_beyond_single_precision_is_refused_once()
+    {
+        Scripted_User user;
+        frm_Inputnew& f = Screen_();
+        const float before = store().Link3_Length;
+        user.Answer(Msg::Ans_Ok);
+        Type(f.txt_Linkout[2], "1e39");
+        QVERIFY(user.All_Used());
+        QCOMPARE(user.boxes.size(), size_t(1));
+        QCOMPARE(user.boxes[0].prompt.rfind("Error 6 ", 0), size_t(0));
+        QVERIFY(user.boxes[0].prompt.find("has occurred in Get_Linkage_Geometry") != std::string::npos);
+        QCOMPARE(store().Link3_Length, before);
+    }
+
     void negative_length_in_centimetres()
     {
         frm_Inputnew& f = Screen_();
