@@ -190,7 +190,8 @@ void frm_Animate::cmd_Done_Click()
 {
     Trap_Errors("frm_Input.Next", [this] {
         Model_Store& s = store();
-        if (s.Data_Changed) s.Design_Number = static_cast<int16_t>(s.Design_Number + 1);
+        // Past 32767 the count overflows and is reported, as on the input screen; it never wraps.
+        if (s.Data_Changed) s.Design_Number = To_Int16(s.Design_Number + 1LL);
         s.Model_Title = S_Text(txt_Header->text());
         Hide();
     });

@@ -273,6 +273,16 @@ private slots:
         f.Show_Modeless();  // the next visit starts unmarked
         QTest::mouseClick(f.cmd_Done, Qt::LeftButton);
         QCOMPARE(s.Design_Number, int16_t(8));
+        // At the top of its range the number is not wrapped: the overflow is reported.
+        s.Design_Number = 32767;
+        s.Data_Changed = true;
+        f.Show_Modeless();
+        s.Data_Changed = true;
+        user.Answer(Msg::Ans_Ok);
+        QTest::mouseClick(f.cmd_Done, Qt::LeftButton);
+        QCOMPARE(s.Design_Number, int16_t(32767));
+        QVERIFY(!user.boxes.empty());
+        QVERIFY(user.boxes.back().prompt.rfind("Error 6 ", 0) == 0);
     }
 
     void only_a_change_of_circuit_recalculates()
