@@ -10,7 +10,28 @@ Combo_Box::Combo_Box(bool editable, QWidget* parent) : QComboBox(parent)
     setEditable(editable);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::currentIndexChanged, this, [this] { emit Click(); });
-    if (lineEdit()) connect(lineEdit(), &QLineEdit::textEdited, this, [this] { emit Change(); });
+    if (lineEdit()) {
+        // Typed text stands as typed: no completion from the list.
+        setCompleter(nullptr);
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+            Keep_Text_Without_Index();
+            emit Change();
+        });
+    }
+}
+
+void Combo_Box::Keep_Text_Without_Index()
+{
+    // Typed text is not a list choice: the list index goes to -1 (no Click), the text stays.
+    if (currentIndex() == -1) return;
+    QLineEdit* edit = lineEdit();
+    QString text = edit->text();
+    int cursor = edit->cursorPosition();
+    QSignalBlocker block(this);
+    QSignalBlocker block_edit(edit);
+    setCurrentIndex(-1);
+    edit->setText(text);
+    edit->setCursorPosition(cursor);
 }
 
 std::string Combo_Box::Text() const { return currentText().toStdString(); }
@@ -35,7 +56,19 @@ void Combo_Box::Set_List_Index(int index)
 
 std::string Combo_Box::List(int index) const { return itemText(index).toStdString(); }
 
-void Combo_Box::Add_Item(const std::string& item) { addItem(QString::fromStdString(item)); }
+void Combo_Box::Add_Item(const std::string& item)
+{
+    // Adding never chooses an item: Qt would select the first item put into an empty list.
+    int index = currentIndex();
+    QString text = isEditable() ? lineEdit()->text() : QString();
+    QSignalBlocker block(this);
+    QSignalBlocker block_edit(lineEdit());
+    addItem(QString::fromStdString(item));
+    if (index == -1 && currentIndex() != -1) {
+        setCurrentIndex(-1);
+        if (isEditable()) lineEdit()->setText(text);
+    }
+}
 
 void Combo_Box::Clear()
 {

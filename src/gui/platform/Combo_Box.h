@@ -1,5 +1,6 @@
 // A combo box with the classic events: Click for a list choice or a list index set by code,
-// Change for typing or a text set by code. Typed text is never added to the list.
+// Change for typing or a text set by code. Typed text is never added to the list, nor completed
+// from it, and leaves no item chosen; adding items chooses none.
 #pragma once
 #include <QComboBox>
 #include <string>
@@ -23,4 +24,7 @@ public:
 signals:
     void Click();
     void Change();
+
+private:
+    void Keep_Text_Without_Index();
 };

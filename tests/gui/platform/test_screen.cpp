@@ -188,6 +188,44 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(Runtime_Error, combo->Set_List_Index(4));
     }
 
+    void a_filled_list_selects_nothing_and_typing_leaves_the_list()
+    {
+        auto& s = Form<Probe<1>>();
+        auto* combo = new Combo_Box(true, &s);
+        auto* fixed = new Combo_Box(false, &s);
+        s.layout()->addWidget(combo);
+        s.layout()->addWidget(fixed);
+        int clicks = 0, changes = 0;
+        On_Click(s, combo, [&] { ++clicks; });
+        On_Click(s, fixed, [&] { ++clicks; });
+        On_Change(s, combo, [&] { ++changes; });
+        for (Combo_Box* c : {combo, fixed}) {
+            c->Clear();
+            for (const char* item : {"X", "Y", "Mag", "Ang"}) c->Add_Item(item);
+            QCOMPARE(c->List_Index(), -1);
+            QCOMPARE(c->Text(), std::string());
+        }
+        QCOMPARE(clicks, 0);
+        combo->Set_Text("Theta2");
+        combo->Add_Item("Omega2");  // adding keeps the text and selects nothing
+        QCOMPARE(combo->Text(), std::string("Theta2"));
+        QCOMPARE(combo->List_Index(), -1);
+
+        combo->Set_List_Index(1);
+        QCOMPARE(clicks, 1);
+        s.Show_Modeless();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo, "m");  // typed text stands as typed, not completed from the list
+        QCOMPARE(combo->Text(), std::string("m"));
+        QCOMPARE(combo->List_Index(), -1);
+        QCOMPARE(clicks, 1);
+        QCOMPARE(changes, 2);
+        QTest::keyClicks(combo, "a");
+        QCOMPARE(combo->Text(), std::string("ma"));
+    }
+
     void leaving_a_box_commits_on_tab_but_not_when_a_message_box_opens()
     {
         auto& s = Form<Probe<1>>();
