@@ -260,6 +260,35 @@ private slots:
         QCOMPARE(commits, 3);
     }
 
+    void a_box_focused_as_its_screen_comes_up_gets_the_focus_once()
+    {
+        auto& s = Form<Probe<3>>();
+        int got = 0;
+        On_Got_Focus(s, s.second, [&] { ++got; });
+        Select_All_On_Focus(s.second);
+        s.second->setText("Designer");
+        s.second->setCursorPosition(2);
+        s.Show_Modeless();
+        Set_Focus(s.second);  // as an activation does, before the window manager has activated the window
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QCoreApplication::processEvents();
+        QCOMPARE(got, 1);
+        QCOMPARE(s.second->selectedText(), QString("Designer"));
+        // Coming back from a message box is not a new arrival.
+        s.second->setCursorPosition(2);
+        Answer_Real_Box_Later(QMessageBox::Ok);
+        MsgBox("Hello", Msg::Ok_Only);
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QCoreApplication::processEvents();
+        QVERIFY(s.second->hasFocus());
+        QCOMPARE(got, 1);
+        QCOMPARE(s.second->selectedText(), QString());
+        // A move inside the screen and back is.
+        QTest::keyClick(s.second, Qt::Key_Backtab);
+        QTest::keyClick(s.first, Qt::Key_Tab);
+        QCOMPARE(got, 2);
+    }
+
     void enter_runs_the_box_handler_and_presses_only_a_focused_button()
     {
         auto& s = Form<Probe<1>>();
