@@ -11,8 +11,11 @@ Combo_Box::Combo_Box(bool editable, QWidget* parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::currentIndexChanged, this, [this] { emit Click(); });
     if (lineEdit()) {
-        // Typed text stands as typed: no completion from the list.
+        // Typed text stands as typed: no completion from the list, and neither Enter nor leaving
+        // the box chooses the item that the text names.
         setCompleter(nullptr);
+        disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+        disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
         connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
             Keep_Text_Without_Index();
             emit Change();

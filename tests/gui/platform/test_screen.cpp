@@ -224,6 +224,36 @@ private slots:
         QCOMPARE(changes, 2);
         QTest::keyClicks(combo, "a");
         QCOMPARE(combo->Text(), std::string("ma"));
+        // Enter does not look the text up in the list, and with a handler runs only that.
+        int enters = 0;
+        On_Enter(s, combo, [&] { ++enters; });
+        QTest::keyClicks(combo, "g");
+        QCOMPARE(combo->Text(), std::string("mag"));
+        combo->lineEdit()->setText("Mag");
+        QTest::keyClick(combo, Qt::Key_Return);
+        QCOMPARE(enters, 1);
+        QCOMPARE(combo->List_Index(), -1);
+        // Nor does leaving the box choose the item of that name.
+        QTest::keyClick(combo, Qt::Key_Tab);
+        QVERIFY(!combo->hasFocus());
+        QCOMPARE(combo->List_Index(), -1);
+        QCOMPARE(combo->Text(), std::string("Mag"));
+        QCOMPARE(clicks, 1);
+        combo->setFocus();
+        combo->lineEdit()->setText("Ang");
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QCOMPARE(enters, 2);
+        QCOMPARE(combo->List_Index(), -1);
+        auto* plain = new Combo_Box(true, &s);  // no Enter handler of its own
+        s.layout()->addWidget(plain);
+        plain->Add_Item("Ang");
+        plain->setFocus();
+        QTest::keyClicks(plain, "Ang");
+        QTest::keyClick(plain, Qt::Key_Return);
+        QCOMPARE(plain->List_Index(), -1);
+        delete plain;
+        delete combo;
+        delete fixed;
     }
 
     void leaving_a_box_commits_on_tab_but_not_when_a_message_box_opens()
