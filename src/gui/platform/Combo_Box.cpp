@@ -48,6 +48,7 @@ void Combo_Box::Set_Text(const std::string& text)
     }
     if (currentText() == t) return;
     setEditText(t);
+    if (currentIndex() != -1 && itemText(currentIndex()) != t) Keep_Text_Without_Index();
     emit Change();
 }
 

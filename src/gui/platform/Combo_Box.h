@@ -12,6 +12,7 @@ public:
     explicit Combo_Box(bool editable = true, QWidget* parent = nullptr);
 
     std::string Text() const;
+    // Raises Change when the text differs; a text other than the chosen item's leaves the list index at -1.
     void Set_Text(const std::string& text);
     int List_Index() const { return currentIndex(); }
     void Set_List_Index(int index);
