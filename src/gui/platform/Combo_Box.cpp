@@ -55,6 +55,15 @@ void Combo_Box::Set_Text(const std::string& text)
 void Combo_Box::Set_List_Index(int index)
 {
     if (index >= count() || index < -1) throw Runtime_Error(380, "Invalid property value");
+    // No choice but typed text: clearing the choice empties the box, a change like any other.
+    if (index == -1 && currentIndex() == -1 && isEditable() && !lineEdit()->text().isEmpty()) {
+        {
+            QSignalBlocker block_edit(lineEdit());
+            lineEdit()->clear();
+        }
+        emit Click();
+        return;
+    }
     setCurrentIndex(index);
 }
 

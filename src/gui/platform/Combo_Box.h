@@ -15,6 +15,7 @@ public:
     // Raises Change when the text differs; a text other than the chosen item's leaves the list index at -1.
     void Set_Text(const std::string& text);
     int List_Index() const { return currentIndex(); }
+    // -1 clears the choice and empties the text; Click when that changes anything.
     void Set_List_Index(int index);
     int List_Count() const { return count(); }
     std::string List(int index) const;

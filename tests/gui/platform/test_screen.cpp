@@ -260,6 +260,12 @@ private slots:
         QTest::keyClick(plain, Qt::Key_Return);
         QCOMPARE(plain->List_Index(), -1);
         delete plain;
+        // Clearing the choice of a box holding typed text empties it, and is a Click.
+        combo->Set_List_Index(-1);
+        QCOMPARE(combo->Text(), std::string());
+        QCOMPARE(clicks, 2);
+        combo->Set_List_Index(-1);
+        QCOMPARE(clicks, 2);
         delete combo;
         delete fixed;
     }
