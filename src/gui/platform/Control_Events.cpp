@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QPointer>
 #include <QTimer>
+#include <map>
 
 #include "platform/Combo_Box.h"
 #include "platform/Screen.h"
@@ -17,7 +19,7 @@ namespace {
 // Focus and key events of one control, turned into the classic events.
 class Control_Filter : public QObject {
 public:
-    explicit Control_Filter(QWidget* control) : QObject(control) { control->installEventFilter(this); }
+    explicit Control_Filter(QWidget* control) : QObject(control), control_(control) { control->installEventFilter(this); }
     static Control_Filter* Of(QWidget* control)
     {
         for (QObject* child : control->children())
@@ -33,13 +35,19 @@ public:
         case QEvent::FocusOut: {
             // A window losing activation (message box, dialog, other application) or a popup
             // is not a move inside the program.
-            auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Run(lost_focus);
+            if (Within_Program(event)) {
+                Logical_Focus(control_) = nullptr;
+                Run(lost_focus);
+            }
             break;
         }
         case QEvent::FocusIn: {
-            auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Run(got_focus);
+            // A window coming back gives the focus back to the box that had it: no new arrival.
+            // But a box focused while its window was not yet active arrives when the window does.
+            QPointer<QWidget>& logical = Logical_Focus(control_);
+            if (!Within_Program(event) && logical == control_) break;
+            logical = control_;
+            Run(got_focus);
             break;
         }
         case QEvent::KeyPress: {
@@ -61,6 +69,19 @@ private:
     {
         for (const Handler& h : handlers) h();
     }
+    static bool Within_Program(QEvent* event)
+    {
+        auto reason = static_cast<QFocusEvent*>(event)->reason();
+        return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    }
+    // The control of a window that last received the focus by the program's rules.
+    static QPointer<QWidget>& Logical_Focus(QWidget* control)
+    {
+        static std::map<const QWidget*, QPointer<QWidget>> by_window;
+        return by_window[control->window()];
+    }
+
+    QWidget* control_;
 };
 
 // The handler as the screen runs it: skipped while the screen's events are suspended.

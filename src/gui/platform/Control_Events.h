@@ -38,6 +38,8 @@ void On_Change(Screen& s, QScrollBar* bar, Handler h);
 void On_Scroll(Screen& s, QScrollBar* bar, Handler h);
 
 void On_Lost_Focus(Screen& s, QWidget* control, Handler h);
+// The focus arrives by a move inside the program, or by the window coming up on a control that
+// did not have it before (not on a return from a message box, dialog or other application).
 void On_Got_Focus(Screen& s, QWidget* control, Handler h);
 // Enter (either key) in the control; the key goes no further.
 void On_Enter(Screen& s, QWidget* control, Handler h);

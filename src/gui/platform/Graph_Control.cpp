@@ -87,22 +87,29 @@ void Graph_Control::ThisPoint(int16_t point)
     this_point_ = point;
 }
 
-void Graph_Control::Check_Cursor() const
+// The counts may have shrunk under a cursor written earlier. A curve's own properties depend
+// only on the curve addressed, an x label only on the point.
+void Graph_Control::Check_Set() const
 {
-    // The counts may have shrunk under a cursor written earlier.
-    if (this_set_ > num_sets_ || this_point_ > num_points_) Raise(Err::Invalid_Argument);
+    if (this_set_ > num_sets_) Raise(Err::Invalid_Argument);
+}
+
+void Graph_Control::Check_Point() const
+{
+    if (this_point_ > num_points_) Raise(Err::Invalid_Argument);
 }
 
 void Graph_Control::GraphData(float value)
 {
-    Check_Cursor();
+    Check_Set();
+    Check_Point();
     data_[static_cast<size_t>(this_point_ - 1)][static_cast<size_t>(this_set_ - 1)] = value;
     update();
 }
 
 void Graph_Control::LabelText(const std::string& text)
 {
-    Check_Cursor();
+    Check_Point();
     labels_[static_cast<size_t>(this_point_ - 1)] = text;
     update();
 }
@@ -111,7 +118,7 @@ void Graph_Control::LabelText(int value) { LabelText(std::to_string(value)); }
 
 void Graph_Control::LegendText(const std::string& text)
 {
-    Check_Cursor();
+    Check_Set();
     legends_[static_cast<size_t>(this_set_ - 1)] = text;
     update();
 }
@@ -157,7 +164,7 @@ void Graph_Control::PatternedLines(int16_t on)
 void Graph_Control::PatternData(int16_t pattern)
 {
     if (pattern < 0 || pattern > 3) Raise(Err::Invalid_Argument);
-    Check_Cursor();
+    Check_Set();
     patterns_[static_cast<size_t>(this_set_ - 1)] = pattern;
     update();
 }

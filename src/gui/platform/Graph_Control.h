@@ -119,7 +119,8 @@ private:
     void Set_Font(Apply apply);
     QFont Font_For(Font_Group group, double base_pixels) const;
     void Resize_Data();
-    void Check_Cursor() const;
+    void Check_Set() const;
+    void Check_Point() const;
     bool Shows_Legend() const;
     QString Point_Label(int index) const;
     void Draw_Curves(QPainter& painter, const Layout& layout) const;

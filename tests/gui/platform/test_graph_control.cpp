@@ -219,6 +219,23 @@ private slots:
         QCOMPARE(graph.Data(2, 3), 6.f);
         graph.NumPoints(2);
         QCOMPARE(Error_Number([&] { graph.GraphData(1); }), 5);  // the cursor now points past the end
+        // A shorter chart written over a longer one: the curve's own properties come before any
+        // point is addressed again, and do not depend on the point cursor left past the end.
+        QCOMPARE(Error_Number([&] {
+                     graph.ThisSet(2);
+                     graph.PatternedLines(1);
+                     graph.PatternData(1);
+                     graph.ThickLines(0);
+                     graph.LegendText("Theta3 Ang (Deg)");
+                 }),
+                 0);
+        QCOMPARE(graph.Legend(2), std::string("Theta3 Ang (Deg)"));
+        QCOMPARE(graph.Pattern(2), int16_t(1));
+        graph.NumSets(1);
+        QCOMPARE(Error_Number([&] { graph.LabelText("0.00"); }), 5);  // the point is past the end
+        graph.ThisPoint(2);
+        QCOMPARE(Error_Number([&] { graph.LabelText("0.05"); }), 0);
+        QCOMPARE(graph.Label(2), std::string("0.05"));
         graph.FontUse(4);
         graph.FontSize(90);
         graph.FontUse(0);

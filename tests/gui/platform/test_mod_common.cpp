@@ -149,6 +149,32 @@ private slots:
         QVERIFY(!Screen_Named("frm_Nothing"));
     }
 
+    void print_confirmations_ask_yes_or_no_with_their_exact_breaks()
+    {
+        Scripted_User user;
+        user.Answer(Msg::Ans_No).Answer(Msg::Ans_Yes);
+        int16_t answer = 0;
+        Confirm_Print(answer);
+        QCOMPARE(answer, int16_t(7));
+        Confirm_Image_Print(answer);
+        QCOMPARE(answer, int16_t(6));
+        QCOMPARE(QString::fromStdString(user.boxes.at(0).prompt),
+                 QString("You can print this form directly to a printer from here.\r\r"
+                         "But a better quality print can be obtained by copying the\r"
+                         "screen to the clipboard with the key combo Alt-PrintScrn,\r"
+                         "and pasting it into a word processing or graphics program,\r"
+                         "then printing it from that program.\r\r"
+                         "Do you want to proceed with a direct print?"));
+        QCOMPARE(QString::fromStdString(user.boxes.at(1).prompt),
+                 QString("Note: The image on this screen may not print correctly on some printers.\r\r"
+                         "If this occurs, you can still get a printout of the screen by copying it to the clipboard\r\n"
+                         "with the key combo Alt-PrintScrn and pasting the image into a word processor,\r\n"
+                         "a drawing program, or a graphics package, then printing it from that program.\r\n\r\n"
+                         "Do you want to send it to the printer now anyway?"));
+        QCOMPARE(user.boxes[0].style, 68);
+        QCOMPARE(user.boxes[1].style, 68);
+    }
+
     void strip_filename_edge_cases()
     {
         for (const char* p : {"C:\\Models\\Crank.vsr", "/home/js/a.b/Crank.dat", "Crank.vsr"})

@@ -188,6 +188,88 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(Runtime_Error, combo->Set_List_Index(4));
     }
 
+    void a_filled_list_selects_nothing_and_typing_leaves_the_list()
+    {
+        auto& s = Form<Probe<1>>();
+        auto* combo = new Combo_Box(true, &s);
+        auto* fixed = new Combo_Box(false, &s);
+        s.layout()->addWidget(combo);
+        s.layout()->addWidget(fixed);
+        int clicks = 0, changes = 0;
+        On_Click(s, combo, [&] { ++clicks; });
+        On_Click(s, fixed, [&] { ++clicks; });
+        On_Change(s, combo, [&] { ++changes; });
+        for (Combo_Box* c : {combo, fixed}) {
+            c->Clear();
+            for (const char* item : {"X", "Y", "Mag", "Ang"}) c->Add_Item(item);
+            QCOMPARE(c->List_Index(), -1);
+            QCOMPARE(c->Text(), std::string());
+        }
+        QCOMPARE(clicks, 0);
+        combo->Set_Text("Theta2");
+        combo->Add_Item("Omega2");  // adding keeps the text and selects nothing
+        QCOMPARE(combo->Text(), std::string("Theta2"));
+        QCOMPARE(combo->List_Index(), -1);
+
+        // A text set by code that names no chosen item leaves the list too (a cleared slot has no choice).
+        combo->Set_List_Index(2);
+        combo->Set_Text("");
+        QCOMPARE(combo->List_Index(), -1);
+        QCOMPARE(combo->Text(), std::string());
+        QCOMPARE(changes, 2);
+        clicks = 0;
+        changes = 0;
+        combo->Set_List_Index(1);
+        QCOMPARE(clicks, 1);
+        s.Show_Modeless();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo, "m");  // typed text stands as typed, not completed from the list
+        QCOMPARE(combo->Text(), std::string("m"));
+        QCOMPARE(combo->List_Index(), -1);
+        QCOMPARE(clicks, 1);
+        QCOMPARE(changes, 1);
+        QTest::keyClicks(combo, "a");
+        QCOMPARE(combo->Text(), std::string("ma"));
+        // Enter does not look the text up in the list, and with a handler runs only that.
+        int enters = 0;
+        On_Enter(s, combo, [&] { ++enters; });
+        QTest::keyClicks(combo, "g");
+        QCOMPARE(combo->Text(), std::string("mag"));
+        combo->lineEdit()->setText("Mag");
+        QTest::keyClick(combo, Qt::Key_Return);
+        QCOMPARE(enters, 1);
+        QCOMPARE(combo->List_Index(), -1);
+        // Nor does leaving the box choose the item of that name.
+        QTest::keyClick(combo, Qt::Key_Tab);
+        QVERIFY(!combo->hasFocus());
+        QCOMPARE(combo->List_Index(), -1);
+        QCOMPARE(combo->Text(), std::string("Mag"));
+        QCOMPARE(clicks, 1);
+        combo->setFocus();
+        combo->lineEdit()->setText("Ang");
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        QCOMPARE(enters, 2);
+        QCOMPARE(combo->List_Index(), -1);
+        auto* plain = new Combo_Box(true, &s);  // no Enter handler of its own
+        s.layout()->addWidget(plain);
+        plain->Add_Item("Ang");
+        plain->setFocus();
+        QTest::keyClicks(plain, "Ang");
+        QTest::keyClick(plain, Qt::Key_Return);
+        QCOMPARE(plain->List_Index(), -1);
+        delete plain;
+        // Clearing the choice of a box holding typed text empties it, and is a Click.
+        combo->Set_List_Index(-1);
+        QCOMPARE(combo->Text(), std::string());
+        QCOMPARE(clicks, 2);
+        combo->Set_List_Index(-1);
+        QCOMPARE(clicks, 2);
+        delete combo;
+        delete fixed;
+    }
+
     void leaving_a_box_commits_on_tab_but_not_when_a_message_box_opens()
     {
         auto& s = Form<Probe<1>>();
@@ -220,6 +302,35 @@ private slots:
         s.second->setEnabled(true);
         Set_Focus(s.second);
         QCOMPARE(commits, 3);
+    }
+
+    void a_box_focused_as_its_screen_comes_up_gets_the_focus_once()
+    {
+        auto& s = Form<Probe<3>>();
+        int got = 0;
+        On_Got_Focus(s, s.second, [&] { ++got; });
+        Select_All_On_Focus(s.second);
+        s.second->setText("Designer");
+        s.second->setCursorPosition(2);
+        s.Show_Modeless();
+        Set_Focus(s.second);  // as an activation does, before the window manager has activated the window
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QCoreApplication::processEvents();
+        QCOMPARE(got, 1);
+        QCOMPARE(s.second->selectedText(), QString("Designer"));
+        // Coming back from a message box is not a new arrival.
+        s.second->setCursorPosition(2);
+        Answer_Real_Box_Later(QMessageBox::Ok);
+        MsgBox("Hello", Msg::Ok_Only);
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QCoreApplication::processEvents();
+        QVERIFY(s.second->hasFocus());
+        QCOMPARE(got, 1);
+        QCOMPARE(s.second->selectedText(), QString());
+        // A move inside the screen and back is.
+        QTest::keyClick(s.second, Qt::Key_Backtab);
+        QTest::keyClick(s.first, Qt::Key_Tab);
+        QCOMPARE(got, 2);
     }
 
     void enter_runs_the_box_handler_and_presses_only_a_focused_button()
