@@ -77,7 +77,10 @@ void frm_Animate::Form_Activate()
     s.Step_Number = 0;
     Picture1->Cls();
     Step(*this, s.Step_Number);
-    if (!s.Model_Title.empty()) txt_Header->setText(Q_Text(s.Model_Title));
+    if (!s.Model_Title.empty()) {
+        txt_Header->setText(Q_Text(s.Model_Title));
+        txt_Header->setCursorPosition(0);  // a long title shows its beginning, not its tail
+    }
     Set_Focus(cmd_Run);
     s.Data_Changed = false;
 }
