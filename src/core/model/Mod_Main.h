@@ -125,6 +125,9 @@ struct Model_Store {
     int32_t Anim_Blue = 0, Anim_Green = 0, Anim_Black = 0;
     float Pen_X = 0, Pen_Y = 0;
     int16_t First_Step = 0, Last_Step = 0, Step_Increment = 0;
+
+    // Selection record: the number of functions accepted for output
+    int16_t Num_Functions = 0;
 };
 
 Model_Store& store();

@@ -1,0 +1,323 @@
+#include "dynamics/frm_Flywheel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <cfloat>
+#include <cmath>
+
+#include "dynamics/Mod_Flywheel.h"
+#include "model/Mod_Main.h"
+#include "model/Mod_Numeric.h"
+#include "platform/Control_Events.h"
+#include "platform/Printer.h"
+#include "platform/Qt_Text.h"
+#include "runtime/Number_Text.h"
+#include "runtime/Report_Error.h"
+#include "runtime/Ui_Port.h"
+#include "shell/frm_Help.h"
+#include "shell/frm_HomeScreen.h"
+
+namespace {
+constexpr int Flywheel_Width = 11850;
+constexpr int Flywheel_Height = 8950;
+constexpr float Default_Fluctuation = 0.05f;
+// Graph-control palette numbers of the three background choices.
+constexpr int16_t Back_Palette[3] = {15, 1, 7};
+
+template <class W>
+W* Named(W* w, const QString& name)
+{
+    w->setObjectName(name);
+    return w;
+}
+
+// A caption over its value and unit.
+void Add_Torque_Column(QGridLayout* grid, int column, const char* caption, QLabel* value, QLabel* unit)
+{
+    auto* title = new QLabel(caption);
+    title->setAlignment(Qt::AlignCenter);
+    value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setMinimumWidth(64);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(3);
+    row->addWidget(value, 1);
+    row->addWidget(unit);
+    grid->addWidget(title, 0, column);
+    grid->addLayout(row, 1, column);
+}
+
+// The leading number of the coefficient box as a 32-bit float. A number too large for a float
+// (or for Val itself) is out of bounds like any other, rather than an overflow that would leave
+// the box unchecked.
+float Fluct_Value(const std::string& text, bool& in_range)
+{
+    double v = 0;
+    try {
+        v = Val(text);
+    } catch (const Runtime_Error&) {
+        in_range = false;
+        return 0.0f;
+    }
+    in_range = std::isfinite(v) && std::fabs(v) <= FLT_MAX;
+    return in_range ? static_cast<float>(v) : 0.0f;
+}
+}  // namespace
+
+frm_Flywheel::frm_Flywheel() : Screen("frm_Flywheel", Flywheel_Width, Flywheel_Height)
+{
+    Build();
+    Wire();
+}
+
+void frm_Flywheel::Build()
+{
+    menu_bar = new QMenuBar(this);
+    mnu_Help = Named(menu_bar->addAction("Help"), "mnu_Help");
+
+    // Left: both torque curves, the one without the flywheel on top.
+    auto* graphs = new QVBoxLayout;
+    for (int g = 0; g <= 1; ++g) {
+        grf_Plot[g] = Named(new Graph_Control(this), QString("grf_Plot_%1").arg(g));
+        QSizePolicy keep = grf_Plot[g]->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        keep.setHorizontalPolicy(QSizePolicy::Expanding);
+        keep.setVerticalPolicy(QSizePolicy::Expanding);
+        grf_Plot[g]->setSizePolicy(keep);
+        graphs->addWidget(grf_Plot[g], 1);
+    }
+
+    // Right: header, coefficient and background, the extremes, the energy table.
+    lbl_Header = Named(new QLabel(this), "lbl_Header");
+    lbl_Header->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lbl_Header->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lbl_Header->setMinimumHeight(52);
+
+    fra_Fluct = Named(new QGroupBox("Coef Fluctuation", this), "fra_Fluct");
+    txt_Fluct = Named(new QLineEdit("0.05", fra_Fluct), "txt_Fluct");
+    txt_Fluct->setMaximumWidth(90);
+    auto* fluct = new QHBoxLayout(fra_Fluct);
+    fluct->addWidget(txt_Fluct);
+
+    fra_Back = Named(new QGroupBox("Background", this), "fra_Back");
+    auto* back = new QHBoxLayout(fra_Back);
+    const char* const back_captions[] = {"White", "Blue", "Gray"};
+    for (int i = 0; i <= 2; ++i) {
+        opt_Back[i] = Named(new QRadioButton(back_captions[i], fra_Back), QString("opt_Back_%1").arg(i));
+        back->addWidget(opt_Back[i]);
+    }
+    opt_Back[0]->setChecked(true);
+
+    auto* settings = new QHBoxLayout;
+    settings->addWidget(fra_Fluct);
+    settings->addWidget(fra_Back, 1);
+
+    for (int i = 0; i <= 3; ++i) {
+        lbl_Torque[i] = Named(new QLabel(this), QString("lbl_Torque_%1").arg(i));
+        lbl_Unit[i] = Named(new QLabel(this), QString("lbl_Unit_%1").arg(i));
+    }
+    fra_Without = Named(new QGroupBox("Without Flywheel", this), "fra_Without");
+    auto* without = new QGridLayout(fra_Without);
+    Add_Torque_Column(without, 0, "Tmax", lbl_Torque[0], lbl_Unit[0]);
+    Add_Torque_Column(without, 1, "Tmin", lbl_Torque[2], lbl_Unit[2]);
+    fra_With = Named(new QGroupBox("With Flywheel", this), "fra_With");
+    auto* with = new QGridLayout(fra_With);
+    Add_Torque_Column(with, 0, "Tmax", lbl_Torque[1], lbl_Unit[1]);
+    Add_Torque_Column(with, 1, "Tmin", lbl_Torque[3], lbl_Unit[3]);
+    auto* extremes = new QVBoxLayout;
+    extremes->addWidget(fra_Without);
+    extremes->addWidget(fra_With);
+
+    fra_Energy = Named(new QGroupBox("Energy Under Torque Curve", this), "fra_Energy");
+    pct_Pict1 = Named(new Picture_Box(fra_Energy), "pct_Pict1");
+    pct_Pict1->setMinimumSize(290, 280);
+    auto* energy = new QVBoxLayout(fra_Energy);
+    energy->addWidget(pct_Pict1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(lbl_Header);
+    right->addLayout(settings);
+    right->addLayout(extremes);
+    right->addWidget(fra_Energy, 1);
+
+    // Commands along the bottom.
+    auto button = [this](const char* name, const char* caption) { return Named(new QPushButton(caption, this), name); };
+    cmd_Calc = button("cmd_Calc", "&Calculate");
+    cmd_Print = button("cmd_Print", "&Print Form");
+    cmd_copy = button("cmd_copy", "C&opy");
+    cmd_Cancel = button("cmd_Cancel", "< &Back");
+    cmd_Done = button("cmd_Done", "&Next >");
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {cmd_Calc, cmd_Print, cmd_copy}) buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(cmd_Cancel);
+    buttons->addWidget(cmd_Done);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(graphs, 3);
+    columns->addLayout(right, 2);
+    auto* root = new QVBoxLayout(this);
+    root->setMenuBar(menu_bar);
+    root->setContentsMargins(8, 4, 8, 8);
+    root->addLayout(columns, 1);
+    root->addLayout(buttons);
+}
+
+void frm_Flywheel::Wire()
+{
+    Screen& s = *this;
+    On_Change(s, txt_Fluct, [this] { Fluct_Changed = true; });
+    Select_All_On_Focus(txt_Fluct);
+    On_Enter(s, txt_Fluct, [this] {
+        if (Fluct_Changed) txt_Fluct_Check();
+    });
+    On_Lost_Focus(s, txt_Fluct, [this] {
+        if (Fluct_Changed) txt_Fluct_Check();
+    });
+    for (QRadioButton* option : opt_Back) On_Click(s, option, [this] { opt_Back_Click(); });
+    On_Click(s, cmd_Calc, [this] { cmd_Calc_Click(); });
+    On_Click(s, cmd_Done, [this] { cmd_Done_Click(); });
+    On_Click(s, cmd_Cancel, [this] { cmd_Cancel_Click(); });
+    On_Click(s, cmd_Print, [this] { cmd_Print_Click(); });
+    On_Click(s, cmd_copy, [this] { cmd_copy_Click(); });
+    On_Click(s, mnu_Help, [this] { mnu_Help_Click(); });
+}
+
+void frm_Flywheel::Form_Activate()
+{
+    Model_Store& s = store();
+    if (s.Full_Screen) Maximize_Screen(*this, Flywheel_Height, Flywheel_Width);
+    else Reset_Screen(*this, Flywheel_Height, Flywheel_Width);
+    CommonDialog1.CancelError = true;
+    cmd_Print->setEnabled(true);
+    cmd_copy->setEnabled(true);
+    Titlebox(*this);
+    Put_Flywheel_Coefficient();
+    for (Graph_Control* g : grf_Plot) g->setVisible(false);
+    pct_Pict1->Cls();
+    pct_Pict1->setVisible(true);
+    Set_Backgrounds();
+    for (QLabel* unit : lbl_Unit) unit->setText(Q_Text(s.Unit_Label(9)));
+    ui().Set_Mouse_Pointer(Pointer::Default);
+    Fluct_Changed = false;
+}
+
+void frm_Flywheel::Put_Flywheel_Coefficient() { txt_Fluct->setText(Q_Text(Plain(store().Coef_Fluctuation))); }
+
+void frm_Flywheel::Set_Backgrounds()
+{
+    int16_t colour = Back_Palette[0];
+    for (int i = 0; i <= 2; ++i)
+        if (opt_Back[i]->isChecked()) colour = Back_Palette[i];
+    for (Graph_Control* g : grf_Plot) g->Background(colour);
+}
+
+void frm_Flywheel::txt_Fluct_Check()
+{
+    Model_Store& s = store();
+    bool in_range = false;
+    float v = Fluct_Value(S_Text(txt_Fluct->text()), in_range);
+    if (in_range && v > 0 && v <= 1) {
+        s.Coef_Fluctuation = v;
+        pct_Pict1->Cls();
+        cmd_Done->setEnabled(false);
+        cmd_Calc_Click();
+        Fluct_Changed = false;
+        return;
+    }
+    MsgBox(" Coefficient of fluctuation must be between zero and one - Try .05 ", Msg::Ok_Only);
+    s.Coef_Fluctuation = Default_Fluctuation;
+    txt_Fluct->setText(Q_Text(Str(s.Coef_Fluctuation)));
+    Set_Focus(txt_Fluct);
+}
+
+void frm_Flywheel::cmd_Calc_Click()
+{
+    Model_Store& s = store();
+    Fly_Result r = Fly(s.Coef_Fluctuation, s.Torque_Data);
+    pct_Pict1->Cls();
+    for (const std::string& line : r.Lines) pct_Pict1->Print().Text(line).End_Line();
+
+    Torque_Extremes e = Flywheel_Extremes();
+    for (Graph_Control* g : grf_Plot) g->setVisible(true);
+    pct_Pict1->setVisible(true);
+    cmd_Done->setEnabled(true);
+    PlotTorque();
+
+    const float values[4] = {e.Max_Without, e.Max_With, e.Min_Without, e.Min_With};
+    for (int i = 0; i <= 3; ++i) {
+        lbl_Torque[i]->setText(Q_Text(Plain(FNRound(values[i], 2))));
+        lbl_Unit[i]->setText(Q_Text(s.Unit_Label(9)));
+    }
+    s.Flywheel_Done = true;
+    s.Model_Saved = false;
+    Update_Status();
+}
+
+void frm_Flywheel::PlotTorque()
+{
+    Model_Store& s = store();
+    s.Num_Functions = 1;
+    ui().Set_Mouse_Pointer(Pointer::Hourglass);
+    const int N = s.Num_Steps;
+    for (int g = 0; g <= 1; ++g) {
+        Graph_Control& plot = *grf_Plot[g];
+        if (s.Calc_Type == 2 || s.Calc_Type == 3) {
+            plot.TickEvery(5);
+            plot.LabelEvery(10);
+        }
+        plot.NumSets(1);
+        plot.BottomTitle("Crank Angle (Deg)");
+        plot.NumPoints(To_Int16(N + 1));
+        plot.ThisSet(1);
+        plot.GraphTitle(g == 0 ? "Torque With No Flywheel" : "Torque With a Flywheel");
+        for (int i = 0; i <= N; ++i) {
+            plot.ThisPoint(To_Int16(i + 1));
+            plot.GraphData(g == 0 ? s.Torque_Data(i, 0) : s.Flywheel_Torque(i));
+        }
+        plot.DrawMode(2);
+    }
+    ui().Set_Mouse_Pointer(Pointer::Default);
+}
+
+void frm_Flywheel::opt_Back_Click()
+{
+    Set_Backgrounds();
+    PlotTorque();
+}
+
+void frm_Flywheel::cmd_Done_Click()
+{
+    store().Reset_Selections = true;
+    Hide();
+}
+
+void frm_Flywheel::cmd_Cancel_Click() { Hide(); }
+
+void frm_Flywheel::cmd_Print_Click()
+{
+    try {
+        int16_t answer = 0;
+        Confirm_Print(answer);
+        if (answer != Msg::Ans_Yes) return;
+        CommonDialog1.ShowPrinter();
+        Printer().Print_Form(*this);
+    } catch (const Runtime_Error& e) {
+        if (e.number != Err::Cancel_Selected) Report_Error(e, "frm_Flywheel.PrintForm");
+    }
+}
+
+void frm_Flywheel::cmd_copy_Click()
+{
+    MsgBox("Use the Alt-PrintScrn key combo to copy the screen to the clipboard", Msg::Information);
+}
+
+void frm_Flywheel::mnu_Help_Click()
+{
+    Trap_Errors("frm_flywheel.mnu_help_Click", [this] {
+        Hide();
+        Show_Help_Document("linkages/linkage_flywheel_help.pdf");
+        Show_Modeless();
+    });
+}
