@@ -168,6 +168,15 @@ private slots:
             QVERIFY(fly().Fluct_Changed);
             QVERIFY(!s.Flywheel_Done);
         }
+        {
+            // Leaving the box with a refused value brings the focus back to it.
+            Scripted_User user;
+            user.Answer(Msg::Ans_Ok);
+            Type(fly().txt_Fluct, "3", Qt::Key_Tab);
+            QCOMPARE(user.boxes.size(), size_t(1));
+            QCOMPARE(fly().txt_Fluct->text(), QString(" .05"));
+            QVERIFY(fly().txt_Fluct->hasFocus());
+        }
         // The restored text is still pending: Enter now accepts it and calculates.
         Scripted_User user;
         QTest::keyClick(fly().txt_Fluct, Qt::Key_Return);
