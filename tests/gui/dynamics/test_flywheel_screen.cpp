@@ -79,19 +79,6 @@ private slots:
         Open_Flywheel();
     }
 
-    void opening_shows_the_coefficient_and_hides_the_curves()
-    {
-        Model_Store& s = store();
-        QVERIFY(fly().Caption().ends_with("Flywheel Screen"));
-        QCOMPARE(fly().txt_Fluct->text(), QString("0.05"));
-        QVERIFY(!fly().Fluct_Changed);
-        for (Graph_Control* g : fly().grf_Plot) QVERIFY(g->isHidden());
-        QVERIFY(!fly().pct_Pict1->isHidden());
-        for (QLabel* unit : fly().lbl_Unit) QCOMPARE(unit->text(), QString::fromStdString(s.Unit_Label(9)));
-        QVERIFY(fly().lbl_Header->text().contains("Design No."));
-        QVERIFY(!s.Flywheel_Done);
-    }
-
     void calculate_gives_the_extremes_curves_table_and_status()
     {
         Model_Store& s = store();
@@ -121,20 +108,14 @@ private slots:
             Graph_Control& plot = *fly().grf_Plot[g];
             QVERIFY(plot.isVisible());
             QCOMPARE(plot.GraphTitle(), std::string(titles[g]));
-            QCOMPARE(plot.BottomTitle(), std::string("Crank Angle (Deg)"));
             QCOMPARE(plot.NumPoints(), int16_t(37));
-            QCOMPARE(plot.TickEvery(), int16_t(5));
             QCOMPARE(plot.LabelEvery(), int16_t(10));
-            QCOMPARE(plot.DrawMode(), int16_t(2));
             for (int i = 0; i <= N; ++i)
                 QCOMPARE(plot.Data(1, i + 1), g == 0 ? s.Torque_Data(i, 0) : s.Flywheel_Torque(i));
         }
         QVERIFY(!Uniform(fly().pct_Pict1->Image()));
-        QVERIFY(fly().cmd_Done->isEnabled());
-        QVERIFY(s.Flywheel_Done);
-        QVERIFY(!s.Model_Saved);
+        QVERIFY(s.Flywheel_Done && !s.Model_Saved);
         QVERIFY(home().lbl_Status[2]->isVisible());
-        QCOMPARE(home().lbl_Status[2]->text(), QString("Flywheel"));
     }
 
     void a_coefficient_of_one_leaves_the_torque_as_it_is()
@@ -154,28 +135,20 @@ private slots:
     void a_coefficient_out_of_bounds_is_refused_and_replaced()
     {
         Model_Store& s = store();
-        // The last two would overflow a float, and the leading-number reading itself.
-        for (const char* text : {"2", "0", "-0.1", "abc", "1e39", "1e999"}) {
+        // Committed by Enter or by leaving the box; the last two would overflow a float, and the
+        // leading-number reading itself.
+        int k = 0;
+        for (const char* text : {"2", "0", "-0.1", "abc", "3", "1e39", "1e999"}) {
             Scripted_User user;
             user.Answer(Msg::Ans_Ok);
-            Type(fly().txt_Fluct, text, Qt::Key_Return);
+            Type(fly().txt_Fluct, text, ++k % 2 ? Qt::Key_Return : Qt::Key_Tab);
             QCOMPARE(user.boxes.size(), size_t(1));
             QCOMPARE(user.boxes[0].prompt, std::string(Fluct_Message));
             QCOMPARE(user.boxes[0].style, Msg::Ok_Only);
             QCOMPARE(fly().txt_Fluct->text(), QString(" .05"));
             QCOMPARE(s.Coef_Fluctuation, 0.05f);
             QVERIFY(fly().txt_Fluct->hasFocus());
-            QVERIFY(fly().Fluct_Changed);
-            QVERIFY(!s.Flywheel_Done);
-        }
-        {
-            // Leaving the box with a refused value brings the focus back to it.
-            Scripted_User user;
-            user.Answer(Msg::Ans_Ok);
-            Type(fly().txt_Fluct, "3", Qt::Key_Tab);
-            QCOMPARE(user.boxes.size(), size_t(1));
-            QCOMPARE(fly().txt_Fluct->text(), QString(" .05"));
-            QVERIFY(fly().txt_Fluct->hasFocus());
+            QVERIFY(fly().Fluct_Changed && !s.Flywheel_Done);
         }
         // The restored text is still pending: Enter now accepts it and calculates.
         Scripted_User user;
@@ -196,20 +169,19 @@ private slots:
         s.Flywheel_Done = false;  // a recalculation would set it again
         const QString label = fly().lbl_Torque[1]->text();
         fly().opt_Back[1]->click();
-        for (Graph_Control* g : fly().grf_Plot) {
-            QCOMPARE(g->Background(), int16_t(1));
-            QImage image = g->Render_Image(QSize(300, 200));
-            QCOMPARE(QColor(image.pixel(2, 2)), Graph_Control::Palette_Colour(1));
-        }
+        for (Graph_Control* g : fly().grf_Plot)
+            QCOMPARE(QColor(g->Render_Image(QSize(300, 200)).pixel(2, 2)), Graph_Control::Palette_Colour(1));
         QCOMPARE(fly().grf_Plot[1]->Data(1, 1), s.Flywheel_Torque(0));
         QVERIFY(!s.Flywheel_Done);
         QCOMPARE(fly().lbl_Torque[1]->text(), label);
-        fly().opt_Back[2]->click();
-        QCOMPARE(fly().grf_Plot[0]->Background(), int16_t(7));
     }
 
-    void coming_back_hides_the_curves_and_clears_the_table()
+    void each_visit_hides_the_curves_and_clears_the_table()
     {
+        QVERIFY(fly().Caption().ends_with("Flywheel Screen"));
+        QCOMPARE(fly().txt_Fluct->text(), QString("0.05"));
+        QVERIFY(!fly().Fluct_Changed);
+        for (QLabel* unit : fly().lbl_Unit) QCOMPARE(unit->text(), QString::fromStdString(store().Unit_Label(9)));
         fly().cmd_Calc->click();
         const QString label = fly().lbl_Torque[0]->text();
         fly().cmd_Cancel->click();
@@ -217,22 +189,14 @@ private slots:
         Open_Flywheel();
         for (Graph_Control* g : fly().grf_Plot) QVERIFY(g->isHidden());
         QVERIFY(Uniform(fly().pct_Pict1->Image()));
-        QCOMPARE(fly().lbl_Torque[0]->text(), label);
+        QCOMPARE(fly().lbl_Torque[0]->text(), label);  // kept until the next Calculate
         fly().cmd_Done->click();
         QVERIFY(!fly().isVisible());
         QVERIFY(home().isVisible());
     }
 
-    void copy_print_and_help()
+    void print_and_help()
     {
-        {
-            Scripted_User user;
-            user.Answer(Msg::Ans_Ok);
-            fly().cmd_copy->click();
-            QCOMPARE(user.boxes.at(0).prompt,
-                     std::string("Use the Alt-PrintScrn key combo to copy the screen to the clipboard"));
-            QCOMPARE(user.boxes[0].style, Msg::Information);
-        }
         {
             // A cancelled printer dialog ends silently; a chosen one prints the screen.
             Scripted_User user;
