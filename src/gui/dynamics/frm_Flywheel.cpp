@@ -235,6 +235,13 @@ void frm_Flywheel::txt_Fluct_Check()
 void frm_Flywheel::cmd_Calc_Click()
 {
     Model_Store& s = store();
+    // This screen stays open while the linkage is recalculated elsewhere; a flywheel sized on
+    // the torque of an earlier model must not be marked valid.
+    if (!s.Dynamics_Done) {
+        MsgBox("The crank torque is out of date: solve the dynamics again before calculating the flywheel.",
+               Msg::Ok_Only + Msg::Exclamation);
+        return;
+    }
     Fly_Result r = Fly(s.Coef_Fluctuation, s.Torque_Data);
     pct_Pict1->Cls();
     for (const std::string& line : r.Lines) pct_Pict1->Print().Text(line).End_Line();

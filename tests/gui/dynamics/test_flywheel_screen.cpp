@@ -118,6 +118,21 @@ private slots:
         QVERIFY(home().lbl_Status[2]->isVisible());
     }
 
+    // A recalculation elsewhere leaves the torque stale: the flywheel refuses it and stays invalid.
+    void a_stale_torque_is_refused()
+    {
+        Scripted_User user;
+        Model_Store& s = store();
+        s.Dynamics_Done = false;
+        s.Flywheel_Done = false;
+        user.Answer(Msg::Ans_Ok);
+        fly().cmd_Calc->click();
+        QCOMPARE(int(user.boxes.size()), 1);
+        QVERIFY(user.boxes[0].prompt.find("solve the dynamics again") != std::string::npos);
+        QVERIFY(!s.Flywheel_Done);
+        QVERIFY(!fly().grf_Plot[0]->isVisible());
+    }
+
     void a_coefficient_of_one_leaves_the_torque_as_it_is()
     {
         Scripted_User user;
