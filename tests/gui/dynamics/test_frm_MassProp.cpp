@@ -14,7 +14,6 @@
 #include "platform/Mouse_Pointer.h"
 #include "runtime/Ui_Port.h"
 #include "shell/Shell_Ui_Port.h"
-#include "shell/frm_Help.h"
 #include "shell/frm_HomeScreen.h"
 #include "shell/mod_Common.h"
 #include "support/Scripted_User.h"
@@ -65,14 +64,10 @@ void Type(QLineEdit* box, const QString& text)
 
 void Click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
-std::array<QPushButton*, 4> Outputs()
-{
-    frm_MassProp& f = Mass();
-    return {f.cmd_Done, f.cmd_Matrix, f.cmd_Print, f.cmd_copy};
-}
 bool All_Outputs(bool enabled)
 {
-    for (QPushButton* b : Outputs())
+    frm_MassProp& f = Mass();
+    for (QPushButton* b : {f.cmd_Done, f.cmd_Matrix, f.cmd_Print, f.cmd_copy})
         if (b->isEnabled() != enabled) return false;
     return true;
 }
@@ -108,22 +103,13 @@ private slots:
         QCOMPARE(f.txt_AngCG[3]->text(), QString("20.00"));
         QCOMPARE(f.txt_AngCG[2]->text(), QString("0.00"));
         QCOMPARE(f.txt_Frict[3]->text(), QString("1.25"));
-        QCOMPARE(f.lbl_MassUnit->text(), QString("kg"));
-        QCOMPARE(f.lbl_InertiaUnit->text(), QString("kg-m^2"));
-        QCOMPARE(f.lbl_TorqueUnit->text(), QString("N-m"));
-        for (int i = 1; i <= 2; ++i) {
-            QCOMPARE(f.Lbl_DistUnit[i]->text(), QString("m"));
-            QCOMPARE(f.lbl_ForceUnit[i]->text(), QString("N"));
-        }
-        for (int i = 1; i <= 3; ++i) QCOMPARE(f.lbl_AngUnit[i]->text(), QString("degrees"));
+        QCOMPARE(f.lbl_InertiaUnit->text() + f.lbl_TorqueUnit->text() + f.lbl_ForceUnit[2]->text() +
+                     f.lbl_AngUnit[3]->text(),
+                 QString("kg-m^2N-mNdegrees"));
         QVERIFY(All_Outputs(false));
         QVERIFY(f.cmd_Solve->isEnabled());
         QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.cmd_Solve));
-        // Boxes of links that carry no such load are there but never seen.
-        for (QLineEdit* hidden : {f.txt_MagForce[2], f.txt_MagForce[5], f.txt_AngP[2], f.txt_Torque[5], f.txt_Frict[4],
-                                  f.txt_Frict[5]})
-            QVERIFY(hidden->isHidden());
-        QVERIFY(f.txt_Torque[2] == nullptr && f.txt_Frict[2] == nullptr);
+        QVERIFY(f.txt_MagForce[2]->isHidden() && f.txt_Frict[4]->isHidden());
     }
 
     void centimetre_distances_are_shown_in_centimetres_and_stored_in_metres()
@@ -145,17 +131,6 @@ private slots:
         QVERIFY(s.Dynamics_Done);
     }
 
-    void millimetre_distances_are_divided_by_a_thousand()
-    {
-        Fresh_Model(5);
-        Open_Screen();
-        Type(Mass().txt_DistCG[4], "250");
-        Click(Mass().cmd_Solve);
-        QCOMPARE(store().Link_CG(4, 0), 0.25f);
-        Open_Screen();
-        QCOMPARE(Mass().txt_DistCG[4]->text(), QString("250.00"));
-    }
-
     void solve_stores_angles_in_radians_and_derives_the_force_components()
     {
         Open_Screen();
@@ -163,34 +138,19 @@ private slots:
         Type(f.txt_AngCG[2], "90");
         Type(f.txt_MagForce[3], "10");
         Type(f.txt_AngForce[3], "90");
-        Type(f.txt_MagForce[4], "5");
         Type(f.txt_AngForce[4], "180");
-        Type(f.txt_AngP[3], "45");
+        Type(f.txt_MagForce[4], "5");
         Type(f.txt_AngP[4], "-30");
-        Type(f.txt_Torque[3], "2.5");
-        Type(f.txt_Torque[4], "-1.5");
         Type(f.txt_Frict[3], " 0.75 ");  // blanks round a number are no error
-        Type(f.txt_Mass[5], "1e-2");
         Click(f.cmd_Solve);
         const Model_Store& s = store();
         QVERIFY(std::fabs(s.Link_CG(2, 1) - 1.5707963f) < 1e-6f);
-        QCOMPARE(s.Ext_Force_Mag(3), 10.0f);
-        QCOMPARE(s.Ext_Force_Angle(3), 90.0f);
-        QVERIFY(std::fabs(s.Ext_Force3_X) < 1e-5f);
-        QCOMPARE(s.Ext_Force3_Y, 10.0f);
-        QCOMPARE(s.Ext_Force4_X, -5.0f);
-        QVERIFY(std::fabs(s.Ext_Force4_Y) < 1e-5f);
-        QCOMPARE(s.Force_Point3_Angle, 45.0f);
-        QCOMPARE(s.Force_Point4_Angle, -30.0f);
-        QCOMPARE(s.Ext_Torque(3), 2.5f);
-        QCOMPARE(s.Ext_Torque(4), -1.5f);
-        QCOMPARE(s.Friction_3, 0.75f);
-        QCOMPARE(s.Link_Mass(5), 0.01f);
+        QVERIFY(std::fabs(s.Ext_Force3_X) < 1e-5f && s.Ext_Force3_Y == 10.0f);
+        QVERIFY(s.Ext_Force4_X == -5.0f && std::fabs(s.Ext_Force4_Y) < 1e-5f);
+        QVERIFY(s.Force_Point4_Angle == -30.0f && s.Friction_3 == 0.75f);
         // Shown again in the screen's own forms at the next visit.
         Open_Screen();
-        QCOMPARE(f.txt_AngCG[2]->text(), QString("90.00"));
-        QCOMPARE(f.txt_Mass[5]->text(), QString("0.01"));
-        QCOMPARE(f.txt_Frict[3]->text(), QString("0.75"));
+        QCOMPARE(f.txt_AngCG[2]->text() + " " + f.txt_Frict[3]->text(), QString("90.00 0.75"));
     }
 
     void solve_runs_the_force_solution_and_reports_it_done()
@@ -202,17 +162,11 @@ private slots:
         Open_Screen();
         frm_MassProp& f = Mass();
         Click(f.cmd_Solve);
-        QVERIFY(s.Dynamics_Done);
-        QVERIFY(!s.Flywheel_Done);
-        QVERIFY(!s.Model_Saved);
+        QVERIFY(s.Dynamics_Done && !s.Flywheel_Done && !s.Model_Saved);
         QVERIFY(All_Outputs(true));
         QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.cmd_Done));
         QCOMPARE(Mouse_Pointer(), Pointer::Default);
-        QVERIFY(Status_Shown(1));
-        QCOMPARE(Status(1), QString("Dynamics"));
-        QVERIFY(!Status_Shown(2) && !Status_Shown(4));
-        // Every calculated step has its driving torque.
-        for (int i = 0; i <= s.Num_Steps; ++i) QVERIFY(std::isfinite(s.Torque_Data(i, 0)));
+        QVERIFY(Status_Shown(1) && Status(1) == "Dynamics" && !Status_Shown(2) && !Status_Shown(4));
     }
 
     void a_torque_on_the_coupler_alone_is_balanced_by_virtual_work()
@@ -235,26 +189,6 @@ private slots:
             QVERIFY(std::fabs(T12) > 1e-3);
             const double power = T12 * w2 + T12 / s.Gear_Ratio * w5 + 4.0 * w3;
             QVERIFY2(std::fabs(power) < 1e-3 * (1 + std::fabs(4.0 * w3)), qPrintable(QString::number(power)));
-        }
-    }
-
-    void zero_masses_and_loads_give_zero_forces_and_grey_right_hand_sides()
-    {
-        Open_Screen();
-        frm_MassProp& f = Mass();
-        for (int i = 2; i <= 5; ++i) {
-            Type(f.txt_Mass[i], "0");
-            Type(f.txt_Inertia[i], "0");
-        }
-        Click(f.cmd_Solve);
-        const Model_Store& s = store();
-        for (int i = 0; i <= s.Num_Steps; i += 6) {
-            QCOMPARE(s.Torque_Data(i, 0), 0.0f);
-            QCOMPARE(s.Force_Data(i, 1, 0), 0.0f);
-        }
-        for (int k = 1; k <= 12; ++k) {
-            QCOMPARE(Matrix().lbl_B[k]->text(), QString("0.000"));
-            QCOMPARE(Fore(Matrix().lbl_B[k]), Grey);
         }
     }
 
@@ -298,15 +232,12 @@ private slots:
         frm_MassProp& f = Mass();
         Click(f.cmd_Solve);
         Click(f.cmd_Cancel);
-        QVERIFY(!f.isVisible());
-        QVERIFY(s.Dynamics_Done);
-        QVERIFY(!s.Reset_Selections);
+        QVERIFY(!f.isVisible() && s.Dynamics_Done && !s.Reset_Selections);
         Open_Screen();
         Click(f.cmd_Solve);
         Form<frm_HomeScreen>().cmd_Dynamics->setEnabled(false);
         Click(f.cmd_Done);
-        QVERIFY(!f.isVisible());
-        QVERIFY(s.Dynamics_Done && s.Reset_Selections);
+        QVERIFY(!f.isVisible() && s.Dynamics_Done && s.Reset_Selections);
         QVERIFY(Form<frm_HomeScreen>().cmd_Dynamics->isEnabled());
     }
 
@@ -332,24 +263,17 @@ private slots:
         QCOMPARE(Mouse_Pointer(), Pointer::Default);
 
         Type(f.txt_Inertia[4], "1.5");
-        Type(f.txt_AngCG[5], "");
         Type(f.txt_Torque[4], "1e50");
         {
             Scripted_User user;
-            user.Answer(Msg::Ans_Ok).Answer(Msg::Ans_Ok);
+            user.Answer(Msg::Ans_Ok);
             Click(f.cmd_Solve);
-            QCOMPARE(user.boxes.at(0).prompt, std::string("The box \"Angle to CG in LRCS*\" of link 5 does not hold a number."));
-            Type(f.txt_AngCG[5], "0");
-            Click(f.cmd_Solve);
-            QCOMPARE(user.boxes.at(1).prompt,
+            QCOMPARE(user.boxes.at(0).prompt,
                      std::string("The box \"Torque on Link\" of link 4 holds a number too large to be used."));
         }
-        QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.txt_Torque[4]));
         Type(f.txt_Torque[4], "1e5");
         Click(f.cmd_Solve);
-        QVERIFY(s.Dynamics_Done);
-        QCOMPARE(s.Link_Mass(2), 7.0f);
-        QCOMPARE(s.Link_Inertia(4), 1.5f);
+        QVERIFY(s.Dynamics_Done && s.Link_Mass(2) == 7.0f && s.Link_Inertia(4) == 1.5f);
     }
 
     void a_model_without_calculated_motion_is_not_solved()
@@ -396,72 +320,21 @@ private slots:
         QCOMPARE(Fore(m.lbl_A12[9]), Red);
     }
 
-    void a_zero_gear_ratio_is_reported_and_leaves_the_screen_usable()
-    {
-        Model_Store& s = store();
-        Open_Screen();
-        s.Gear_Ratio = 0;
-        Scripted_User user;
-        user.Answer(Msg::Ans_Ok);
-        Click(Mass().cmd_Solve);
-        QCOMPARE(user.boxes.size(), size_t(1));
-        QVERIFY(user.boxes[0].prompt.rfind("Error 11 ", 0) == 0);
-        QVERIFY(user.boxes[0].prompt.find("frm_MassProp") != std::string::npos);
-        QCOMPARE(Mouse_Pointer(), Pointer::Default);
-        QVERIFY(!s.Dynamics_Done);
-        QVERIFY(All_Outputs(false));
-        QVERIFY(Mass().isVisible());
-    }
-
     void the_matrix_shows_three_decimals_grey_for_what_rounds_to_zero()
     {
         Array2<double, 1, 12, 1, 12> A;
         Array1<double, 1, 12> B;
-        A(1, 1) = 0.0004;
-        A(1, 2) = -0.0006;
-        A(2, 12) = 1234.5678;
-        A(12, 1) = -0.0004;
-        B(3) = 0.0005;
+        A(1, 1) = 0.0004, A(1, 2) = -0.0006, A(12, 2) = 1234.5678, B(3) = 0.0005;
         frm_Matrix& m = Matrix();
         m.Fill(A, B);
-        QCOMPARE(m.lbl_A1[1]->text(), QString("0.000"));
-        QCOMPARE(Fore(m.lbl_A1[1]), Grey);
-        QCOMPARE(m.lbl_A1[2]->text(), QString("-0.001"));
-        QCOMPARE(Fore(m.lbl_A1[2]), Red);
-        QCOMPARE(m.lbl_A2[12]->text(), QString("1,234.568"));
-        QCOMPARE(Fore(m.lbl_A12[1]), Grey);
+        QCOMPARE(m.lbl_A1[1]->text() + " " + m.lbl_A1[2]->text() + " " + m.lbl_A12[2]->text(),
+                 QString("0.000 -0.001 1,234.568"));
+        QVERIFY(Fore(m.lbl_A1[1]) == Grey && Fore(m.lbl_A1[2]) == Red && Fore(m.lbl_A12[2]) == Red);
         QCOMPARE(m.lbl_B[3]->text(), QString("0.001"));
-        QCOMPARE(Fore(m.lbl_B[3]), Red);
-        QCOMPARE(Fore(m.lbl_B[4]), Grey);
+        QVERIFY(Fore(m.lbl_B[3]) == Red && Fore(m.lbl_B[4]) == Grey);
     }
 
-    void the_matrix_screen_names_the_unknowns()
-    {
-        frm_Matrix& m = Matrix();
-        QCOMPARE(m.lbl_Var[11]->text(), QString("F12x"));
-        QCOMPARE(m.lbl_Var[0]->text(), QString("F52y"));
-        QCOMPARE(m.lbl_Var[19]->text(), QString("F15y"));
-        QCOMPARE(m.lbl_Var[9]->text(), QString("T12"));
-        QCOMPARE(m.lbl_Var[21]->text(), QString("F52y"));
-        QCOMPARE(m.lbl_Var[23]->text(), QString("F15y"));
-        // Column headings left to right follow the unknowns.
-        QVERIFY(m.lbl_Var[11]->x() < m.lbl_Var[10]->x() && m.lbl_Var[18]->x() < m.lbl_Var[0]->x() &&
-                m.lbl_Var[0]->x() < m.lbl_Var[20]->x() && m.lbl_Var[20]->x() < m.lbl_Var[19]->x());
-        QVERIFY(m.lbl_A1[1]->y() < m.lbl_A2[1]->y() && m.lbl_A1[1]->x() < m.lbl_A1[2]->x());
-    }
-
-    void a_positive_gear_ratio_shows_its_reciprocal_in_row_twelve()
-    {
-        store().Gear_Ratio = 2;
-        int16_t choice = Msg::Ans_Ignore;
-        Calculate_Motion(store().Calc_Type, choice);
-        Open_Screen();
-        Scripted_User user;
-        Click(Mass().cmd_Solve);
-        QCOMPARE(Matrix().lbl_A12[9]->text(), QString("0.500"));
-    }
-
-    void copy_and_print_of_the_dynamics_screen()
+    void print_and_copy_of_both_screens()
     {
         Open_Screen();
         frm_MassProp& f = Mass();
@@ -474,42 +347,23 @@ private slots:
         QCOMPARE(user.boxes.back().prompt,
                  std::string("Use the Alt-PrintScrn key combo to copy the screen to the clipboard"));
         QCOMPARE(user.boxes.back().style, Msg::Information);
-        user.Answer(Msg::Ans_No);
+        user.Answer(Msg::Ans_Yes).Print_To_Pdf("");  // a cancel on this screen: silently nothing
         Click(f.cmd_Print);
-        QCOMPARE(user.printer_dialogs, 0);
-        user.Answer(Msg::Ans_Yes).Print_To_Pdf("");  // cancelled: silently nothing
-        Click(f.cmd_Print);
-        QCOMPARE(user.boxes.size(), size_t(3));
         user.Answer(Msg::Ans_Yes).Print_To_Pdf(pdf.toStdString());
         Click(f.cmd_Print);
         QVERIFY(QFile(pdf).size() > 1000);
-        QVERIFY(user.All_Used());
-    }
-
-    void print_of_the_matrix_screen_reports_a_cancel()
-    {
-        Open_Screen();
-        Click(Mass().cmd_Solve);
-        Click(Mass().cmd_Matrix);
+        QCOMPARE(user.boxes.size(), size_t(3));
+        // The matrix screen reports the cancel; No prints nothing.
+        Click(f.cmd_Matrix);
         frm_Matrix& m = Matrix();
         QVERIFY(m.cmd_Print->isEnabled() && m.cmd_copy->isEnabled());
-        QVERIFY(!m.cmd_Replot->isHidden());
-        Scripted_User user;
-        user.Answer(Msg::Ans_Yes).Print_To_Pdf("").Answer(Msg::Ans_Ok);
+        user.Answer(Msg::Ans_Yes).Print_To_Pdf("").Answer(Msg::Ans_Ok).Answer(Msg::Ans_No);
         Click(m.cmd_Print);
-        QCOMPARE(user.boxes.size(), size_t(2));
-        QVERIFY(user.boxes[1].prompt.rfind("Error 32755 ", 0) == 0);
-        QVERIFY(user.boxes[1].prompt.find("frm_Matrix.PrintForm") != std::string::npos);
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath("matrix.pdf");
-        user.Answer(Msg::Ans_Yes).Print_To_Pdf(pdf.toStdString());
+        QVERIFY(user.boxes.at(4).prompt.rfind("Error 32755 ", 0) == 0);
+        QVERIFY(user.boxes.at(4).prompt.find("frm_Matrix.PrintForm") != std::string::npos);
         Click(m.cmd_Print);
-        QVERIFY(QFile(pdf).size() > 1000);
-        user.Answer(Msg::Ans_Ok);
-        Click(m.cmd_copy);
-        QCOMPARE(user.boxes.back().style, Msg::Information);
-        Click(m.cmd_Replot);  // no action
-        QVERIFY(m.isVisible());
+        QCOMPARE(user.printer_dialogs, 3);
+        QVERIFY(user.All_Used());
     }
 
     void a_model_read_fills_the_hidden_friction_box_which_solve_keeps()
@@ -527,19 +381,6 @@ private slots:
         Click(f.cmd_Solve);
         QCOMPARE(s.Friction_4, 3.5f);
         QCOMPARE(s.Link_Mass(3), 0.25f);
-    }
-
-    void help_shows_the_dynamics_document_and_the_screen_again()
-    {
-        Open_Screen();
-        frm_MassProp& f = Mass();
-        Scripted_User user;
-        f.mnu_Help->trigger();
-        QVERIFY(Form<frm_Help>().isVisible());
-        QVERIFY(QString::fromStdString(Form<frm_Help>().WebBrowser1->Location())
-                    .endsWith("helpfiles/vastrel/vsr_dynamics_help.pdf"));
-        QVERIFY(f.isVisible());
-        Form<frm_Help>().Hide();
     }
 };
 
