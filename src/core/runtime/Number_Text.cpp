@@ -13,7 +13,11 @@ double Val(const std::string& text)
     size_t i = 0, n = text.size();
     while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n')) ++i;
     std::string s;
-    if (i < n && (text[i] == '+' || text[i] == '-')) s += text[i++];
+    // from_chars takes no plus sign: a leading one is skipped.
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') s += '-';
+        ++i;
+    }
     bool digits = false, point = false;
     for (; i < n; ++i) {
         char c = text[i];

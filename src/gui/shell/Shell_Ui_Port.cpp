@@ -1,6 +1,7 @@
 #include "shell/Shell_Ui_Port.h"
 
 #include "model/Mod_Main.h"
+#include "dynamics/frm_MassProp.h"
 #include "platform/Message_Box.h"
 #include "platform/Screen.h"
 #include "shell/frm_HomeScreen.h"
@@ -16,6 +17,7 @@ void Shell_Ui_Port::Show_Home_Screen() { Form<frm_HomeScreen>().Show_Modeless();
 void Shell_Ui_Port::Model_Was_Read()
 {
     Form<frm_Inputnew>().Fill_From_Model();
+    Form<frm_MassProp>().Fill_From_Model();
     Check_mnu_Units(Form<frm_HomeScreen>(), store().Unit_System);
     Update_Status();
     Set_Home_Buttons();

@@ -12,6 +12,7 @@ TEST(Val, TakesTheLeadingNumberAndNeverFails)
 {
     EXPECT_DOUBLE_EQ(Val("  2.5 in"), 2.5);
     EXPECT_DOUBLE_EQ(Val("-.5"), -0.5);
+    EXPECT_DOUBLE_EQ(Val(" +2.5"), 2.5);
     EXPECT_DOUBLE_EQ(Val("6.35E-02"), 0.0635);
     EXPECT_DOUBLE_EQ(Val("1E+07"), 1e7);
     EXPECT_DOUBLE_EQ(Val("12abc"), 12);
