@@ -143,6 +143,9 @@ void Screen::On_Hidden()
     // The screen that takes over is the most recently active of those still visible.
     for (auto it = history.rbegin(); it != history.rend(); ++it) {
         if ((*it)->isVisible()) {
+            // The keyboard goes with it: without a window manager to pass it on, it would stay
+            // with the hidden window.
+            (*it)->activateWindow();
             (*it)->Make_Active();
             return;
         }
