@@ -154,8 +154,6 @@ void frm_FFT::Wire()
     On_Click(s, cmd_Print, [this] { cmd_Print_Click(); });
     On_Click(s, cmd_copy, [this] { cmd_copy_Click(); });
     On_Click(s, mnu_Help, [this] { mnu_Help_Click(); });
-    // The report titles read the variable box as it stands, whatever changed it.
-    connect(cmb_Var1, &QComboBox::currentTextChanged, this, [this](const QString& text) { chosen_variable_ = S_Text(text); });
 }
 
 void frm_FFT::Form_Load()

@@ -41,7 +41,7 @@ public:
     QAction* mnu_Help;
 
     // The transformed function's variable as the report titles name it: the variable box's text.
-    const std::string& Chosen_Variable() const { return chosen_variable_; }
+    std::string Chosen_Variable() const { return cmb_Var1->Text(); }
 
     // The command handlers (also run by tests).
     void cmd_Calc_Click();
@@ -70,5 +70,4 @@ private:
     bool Function_Valid();
 
     int16_t K = 15;  // tick divisor: at most 15 ticks and labels along the harmonics
-    std::string chosen_variable_;
 };
