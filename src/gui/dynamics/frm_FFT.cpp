@@ -301,14 +301,12 @@ void frm_FFT::cmb_Var1_Click()
 
 void frm_FFT::cmd_Clear1_Click()
 {
-    {
-        auto quiet = Suspend_Events();
-        cmb_Var1->Set_List_Index(-1);
-        Clear_Results_Shown();
-        store().FFT_Done = false;
-        Redraw();
-        cmd_Done->setEnabled(false);
-    }
+    auto quiet = Suspend_Events();
+    cmb_Var1->Set_List_Index(-1);
+    Clear_Results_Shown();
+    store().FFT_Done = false;
+    Redraw();
+    cmd_Done->setEnabled(false);
 }
 
 void frm_FFT::FFT_Plot_Setup()
