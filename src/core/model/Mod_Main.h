@@ -128,6 +128,10 @@ struct Model_Store {
 
     // Selection record: the number of functions accepted for output
     int16_t Num_Functions = 0;
+
+    // Selection record: the output layout and the slot being fetched; the first report title
+    int16_t Plot_Type = 0, Num_Plots = 0, Plot_Slot = 0;
+    std::string Report_Title;
 };
 
 Model_Store& store();

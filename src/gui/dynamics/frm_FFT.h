@@ -1,8 +1,73 @@
-// The Fourier transform screen.
+// The Fourier screen: the discrete Fourier transform of one chosen output function, its real
+// part, imaginary part, magnitude and phase per harmonic in four charts, offered for output.
 #pragma once
-#include "shell/Pending_Screen.h"
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <array>
+#include <cstdint>
+#include <string>
 
-class frm_FFT : public Pending_Screen {
+#include "output/mod_Common2.h"
+#include "platform/Combo_Box.h"
+#include "platform/Common_Dialog.h"
+#include "platform/Graph_Control.h"
+#include "platform/Screen.h"
+#include "shell/mod_Common.h"
+
+class frm_FFT : public Screen, public Has_Header, public Has_Graph_Styles {
+    Q_OBJECT
 public:
-    frm_FFT() : Pending_Screen("frm_FFT") {}
+    frm_FFT();
+
+    QGroupBox* fra_Function;
+    Combo_Box* cmb_Var1;
+    Combo_Box* cmb_Com1;
+    Combo_Box* cmb_Harmonics;
+    QPushButton* cmd_Clear1;
+    QGroupBox* fra_Grid;
+    QGroupBox* fra_Style;
+    QLabel* lbl_Header2;
+    QPushButton* cmd_Calc;
+    QPushButton* cmd_Done;
+    QPushButton* cmd_Cancel;
+    QPushButton* cmd_Print;
+    QPushButton* cmd_copy;
+    Common_Dialog CommonDialog1;
+    QMenuBar* menu_bar;
+    QAction* mnu_Help;
+
+    // The transformed function's variable as the report titles name it: the variable box's text.
+    std::string Chosen_Variable() const { return cmb_Var1->Text(); }
+
+    // The command handlers (also run by tests).
+    void cmd_Calc_Click();
+    void cmb_Var1_Click();
+    void cmb_Harmonics_Click();
+    void cmd_Clear1_Click();
+    void cmd_Done_Click();
+    void cmd_Cancel_Click();
+    void cmd_Print_Click();
+    void cmd_copy_Click();
+    void mnu_Help_Click();
+    void FFT_Plot_Setup();
+    void FFT_Plot();
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+
+private:
+    void Build();
+    void Wire();
+    void Redraw();
+    void Load_Harmonics();
+    void Clear_Results_Shown();
+    bool Harmonics_Valid();
+    bool Function_Valid();
+
+    int16_t K = 15;  // tick divisor: at most 15 ticks and labels along the harmonics
 };
