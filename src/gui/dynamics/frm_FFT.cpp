@@ -139,11 +139,8 @@ void frm_FFT::Wire()
     On_Click(s, cmb_Var1, [this] { cmb_Var1_Click(); });
     On_Click(s, cmb_Com1, [this] { cmd_Calc_Click(); });
     On_Click(s, cmb_Harmonics, [this] { cmb_Harmonics_Click(); });
-    // Enter reaches the combo box or, when it holds the focus itself, its edit part.
-    for (QWidget* w : {static_cast<QWidget*>(cmb_Var1), static_cast<QWidget*>(cmb_Var1->lineEdit())})
-        On_Enter(s, w, [this] { cmb_Var1_Click(); });
-    for (QWidget* w : {static_cast<QWidget*>(cmb_Harmonics), static_cast<QWidget*>(cmb_Harmonics->lineEdit())})
-        On_Enter(s, w, [this] { cmb_Harmonics_Click(); });
+    On_Enter(s, cmb_Var1, [this] { cmb_Var1_Click(); });
+    On_Enter(s, cmb_Harmonics, [this] { cmb_Harmonics_Click(); });
     for (QWidget* box : {static_cast<QWidget*>(cmb_Var1), static_cast<QWidget*>(cmb_Com1), static_cast<QWidget*>(cmb_Harmonics)})
         Select_All_On_Focus(box);
     for (QCheckBox* box : {chk_HGrid, chk_VGrid, chk_Line, chk_Sticks}) On_Click(s, box, [this](bool) { Redraw(); });

@@ -155,7 +155,12 @@ void On_Got_Focus(Screen& s, QWidget* control, Handler h)
 
 void On_Enter(Screen& s, QWidget* control, Handler h)
 {
-    Control_Filter::Of(control)->enter.push_back(Guarded(s, std::move(h)));
+    Handler guarded = Guarded(s, std::move(h));
+    // A combo box that holds the focus itself hands its keys straight to its edit part, past any
+    // filter on the combo: Enter is caught on both (the first to see it consumes it).
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+        Control_Filter::Of(combo->lineEdit())->enter.push_back(guarded);
+    Control_Filter::Of(control)->enter.push_back(guarded);
 }
 
 void Select_All_On_Focus(QWidget* control)
