@@ -5,7 +5,6 @@
 #include "model/Mod_Main.h"
 #include "model/Mod_Numeric.h"
 #include "platform/Control_Events.h"
-#include "platform/Printer.h"
 #include "runtime/Report_Error.h"
 #include "runtime/Ui_Port.h"
 #include "shell/mod_Common.h"
@@ -153,16 +152,10 @@ void frm_Matrix::Fill(const Array2<double, 1, 12, 1, 12>& A, const Array1<double
 
 void frm_Matrix::cmd_copy_Click()
 {
-    MsgBox("Use the Alt-PrintScrn key combo to copy the screen to the clipboard", Msg::Ok_Only | Msg::Information);
+    Copy_Advice();
 }
 
 void frm_Matrix::cmd_Print_Click()
 {
-    Trap_Errors("frm_Matrix.PrintForm", [&] {
-        int16_t answer = 0;
-        Confirm_Print(answer);
-        if (answer != Msg::Ans_Yes) return;
-        CommonDialog1.ShowPrinter();
-        Printer().Print_Form(*this);
-    });
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_Matrix.PrintForm", Print_Cancel::Reported);
 }

@@ -4,7 +4,6 @@
 #include "model/Mod_VastrelW.h"
 #include "model/mod_Data_Screen.h"
 #include "platform/Control_Events.h"
-#include "platform/Printer.h"
 #include "platform/Qt_Text.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
@@ -210,22 +209,12 @@ void frm_Animate::cmd_Back_Click()
 
 void frm_Animate::cmd_PlotPrint_Click()
 {
-    Trap_Errors("frm_Animate.Print", [this] {
-        int16_t answer = 0;
-        Confirm_Image_Print(answer);
-        if (answer != Msg::Ans_Yes) return;
-        CommonDialog1.ShowPrinter();
-        Printer().Print_Form(*this);
-    });
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Image_Print, "frm_Animate.Print", Print_Cancel::Reported);
 }
 
 void frm_Animate::mnu_Help_Click()
 {
-    Trap_Errors("frm_input.mnu_help_Click", [this] {
-        Hide();
-        Show_Help_Document("vastrel/vsr_animate_help.pdf");
-        Show_Modeless();
-    });
+    Show_Help_Over(*this, "vastrel/vsr_animate_help.pdf", "frm_input.mnu_help_Click");
 }
 
 void frm_Animate::mnu_Redraw_Click()

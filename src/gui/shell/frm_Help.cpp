@@ -8,6 +8,7 @@
 #include "model/Mod_Main.h"
 #include "platform/Control_Events.h"
 #include "platform/Screen_Metrics.h"
+#include "runtime/Report_Error.h"
 #include "runtime/Number_Text.h"
 #include "shell/mod_Common.h"
 
@@ -85,4 +86,13 @@ void Show_Help_Document(const std::string& path)
     help.WebBrowser1->Navigate(Help_Address(path));
     Centerform(help);
     help.Show_Modeless();
+}
+
+void Show_Help_Over(Screen& s, const std::string& path, const std::string& error_name)
+{
+    Trap_Errors(error_name, [&] {
+        s.Hide();
+        Show_Help_Document(path);
+        s.Show_Modeless();
+    });
 }

@@ -6,7 +6,6 @@
 #include "model/Mod_VastrelW.h"
 #include "model/mod_Data_Screen.h"
 #include "platform/Control_Events.h"
-#include "platform/Printer.h"
 #include "model/Mod_Numeric.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
@@ -434,13 +433,7 @@ void frm_Inputnew::Next_Click() { Leave_For_Animation(store().Calc_Type != 1); }
 
 void frm_Inputnew::Print_Click()
 {
-    Trap_Errors("frm_Animate.Print", [&] {
-        int16_t answer = 0;
-        Confirm_Image_Print(answer);
-        if (answer != Msg::Ans_Yes) return;
-        CommonDialog1.ShowPrinter();
-        Printer().Print_Form(*this);
-    });
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Image_Print, "frm_Animate.Print", Print_Cancel::Reported);
 }
 
 void frm_Inputnew::Zoom(float (*change)(float))
@@ -457,11 +450,7 @@ void frm_Inputnew::Redraw_Click()
 
 void frm_Inputnew::Help(const char* path, const char* error_name)
 {
-    Trap_Errors(error_name, [&] {
-        Hide();
-        Show_Help_Document(path);
-        Show_Modeless();
-    });
+    Show_Help_Over(*this, path, error_name);
 }
 
 void frm_Inputnew::Fill_From_Model()

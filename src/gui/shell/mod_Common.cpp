@@ -2,6 +2,7 @@
 
 #include "model/Mod_Main.h"
 #include "platform/Screen_Metrics.h"
+#include "platform/Printer.h"
 #include "platform/Qt_Text.h"
 #include "platform/Screen.h"
 #include "runtime/Number_Text.h"
@@ -201,4 +202,26 @@ void Check_mnu_Units(Has_Units_Menu& home, int16_t& units)
         if (units > 5 || !home.mnu_pick[units]) throw Runtime_Error(Missing_Element, "Control array element doesn't exist");
         home.mnu_pick[units]->setChecked(true);
     });
+}
+
+void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question question, const std::string& error_name,
+                        Print_Cancel cancel)
+{
+    try {
+        int16_t answer = 0;
+        if (question == Print_Question::Direct_Print)
+            Confirm_Print(answer);
+        else
+            Confirm_Image_Print(answer);
+        if (answer != Msg::Ans_Yes) return;
+        dialog.ShowPrinter();
+        Printer().Print_Form(s);
+    } catch (const Runtime_Error& e) {
+        if (e.number != Err::Cancel_Selected || cancel == Print_Cancel::Reported) Report_Error(e, error_name);
+    }
+}
+
+void Copy_Advice()
+{
+    MsgBox("Use the Alt-PrintScrn key combo to copy the screen to the clipboard", Msg::Ok_Only | Msg::Information);
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Common_Dialog.h"
 #include "platform/Redraw_Timer.h"
 
 class Screen;
@@ -39,6 +40,16 @@ void Set_Form_Captions();
 
 void Confirm_Print(int16_t& answer);
 void Confirm_Image_Print(int16_t& answer);
+
+// A screen's Print command: the confirmation, the printer dialog and the screen's image. A cancel
+// of the dialog ends silently or is reported, as each screen's command does; other errors are
+// reported under error_name.
+enum class Print_Question { Direct_Print, Image_Print };
+enum class Print_Cancel { Silent, Reported };
+void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question question, const std::string& error_name,
+                        Print_Cancel cancel);
+// The Copy buttons' advice.
+void Copy_Advice();
 
 std::string StripFilename(const std::string& path);
 
