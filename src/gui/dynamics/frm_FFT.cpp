@@ -22,6 +22,7 @@ namespace {
 constexpr int FFT_Width = 11850;
 constexpr int FFT_Height = 8950;
 constexpr int16_t Most_Ticks = 15;
+constexpr int16_t Last_Result_Row = 512;
 
 template <class W>
 W* Named(W* w, const QString& name)
@@ -205,8 +206,11 @@ void frm_FFT::Load_Harmonics()
 
 void frm_FFT::Clear_Results_Shown()
 {
+    // Sound behaviour: the whole result table, not only this sweep's rows, so that a harmonic
+    // count past them shows 0 rather than an earlier, longer sweep's transform.
+    int16_t all_rows = Last_Result_Row;
+    Clear_Result(all_rows);
     int16_t n = Half_Count(store().Num_Steps);
-    Clear_Result(n);
     Clear_Transform(n);
 }
 
@@ -291,8 +295,11 @@ void frm_FFT::cmb_Var1_Click()
         cmd_Calc_Click();
         return;
     }
+    // Sound behaviour: the cleared rows are no transform, so Next no longer offers them as one.
     Clear_Results_Shown();
+    store().FFT_Done = false;
     Redraw();
+    cmd_Done->setEnabled(false);
     Set_Focus(cmb_Var1);
 }
 

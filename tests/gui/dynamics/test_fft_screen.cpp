@@ -148,6 +148,11 @@ private slots:
         QCOMPARE(s.FFT_Harmonics, int16_t(18));
         Type(fft().cmb_Harmonics, "5.5", true);  // halves go to the even neighbour
         Expect_Transform([&s](int j) { return s.Omega_Data(j, 1); }, 6);
+        // the divisor stays from that choice: Calculate spaces 15 harmonics 15 / 6 = 2.5, halves to even
+        fft().cmb_Harmonics->Set_Text("15");
+        fft().cmd_Calc->click();
+        QCOMPARE(fft().grf_Plot[1]->TickEvery(), int16_t(2));
+        QCOMPARE(fft().grf_Plot[1]->LabelEvery(), int16_t(2));
         QVERIFY(user.All_Used());
     }
 
@@ -157,6 +162,7 @@ private slots:
     {
         Model_Store& s = store();
         s.Var_Type(1) = 1;
+        s.Current_FFT(25, 2) = 7;  // left from an earlier, longer sweep
         Open_FFT();
         Scripted_User user;
         user.Answer(Msg::Ans_Ok).Answer(Msg::Ans_Ok);
@@ -169,6 +175,20 @@ private slots:
         Type(fft().cmb_Var1, "Theta4", true);
         QVERIFY(s.FFT_Done);
         QCOMPARE(s.Var_Row(1), int16_t(2));
+
+        // a count past this sweep's harmonics, confirmed with Calculate: the rows beyond show 0
+        fft().cmb_Harmonics->Set_Text("30");
+        fft().cmd_Calc->click();
+        QCOMPARE(fft().grf_Plot[2]->NumPoints(), int16_t(31));
+        QVERIFY(fft().grf_Plot[2]->Data(1, 1) != 0.0f);
+        for (int i = 18; i <= 30; ++i) QCOMPARE(fft().grf_Plot[2]->Data(1, i + 1), 0.0f);
+
+        // a refused choice clears the charts, and the cleared result is not offered as a transform
+        user.Answer(Msg::Ans_Ok);
+        Type(fft().cmb_Var1, "Theta9");
+        QCOMPARE(user.boxes.back().prompt, Function_Message);
+        QCOMPARE(fft().grf_Plot[0]->Data(1, 1), 0.0f);
+        QVERIFY(!s.FFT_Done && !fft().cmd_Done->isEnabled());
 
         fft().cmb_Harmonics->Set_Text("0");
         user.Answer(Msg::Ans_Ok);
