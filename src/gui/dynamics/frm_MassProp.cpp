@@ -248,8 +248,11 @@ bool frm_MassProp::Store_Entries()
             return read(box, row, link, [](const std::string& t) { return Strict_Single(t); });
         };
         // The distance boxes take the leading number of their text; only a value beyond range fails.
+        // Sound behaviour: the thousands commas this screen itself writes (2,500.00 mm) belong to
+        // that number; stopping at the first comma would store 2 mm on a Solve with no edit.
         auto length = [&](QLineEdit* box, const char* row, int link) {
-            return read(box, row, link, [&](const std::string& t) { return CSng(Val(t) / length_divisor); });
+            return read(box, row, link,
+                        [&](const std::string& t) { return CSng(Val(Without_Thousands(t)) / length_divisor); });
         };
         auto radians = [&](QLineEdit* box, const char* row, int link) {
             return read(box, row, link, [](const std::string& t) { return CSng(Strict_Double(t) * Deg_To_Rad); });

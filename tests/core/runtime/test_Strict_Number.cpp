@@ -28,3 +28,18 @@ TEST(StrictNumber, TakesOneWholeNumberAndNothingElse)
     EXPECT_NO_THROW(Strict_Double("1e50"));
     EXPECT_EQ(Error_Of("3e38"), 0);
 }
+
+TEST(StrictNumber, ReadsThousandsGroupedAsNumbersAreShown)
+{
+    EXPECT_DOUBLE_EQ(Strict_Double("1,080.00"), 1080.0);
+    EXPECT_DOUBLE_EQ(Strict_Double(" -12,345,678.5 "), -12345678.5);
+    EXPECT_DOUBLE_EQ(Strict_Double("+999,999"), 999999.0);
+    // Only groups of three after a lead of one to three digits, before any point or exponent.
+    for (const char* text : {"1,5", "12,34", "1234,567", ",123", "1,,234", "1,2345", "1.5,000", "1e3,000", "1,"})
+        EXPECT_EQ(Error_Of(text), Err::Type_Mismatch) << '"' << text << '"';
+    EXPECT_EQ(Without_Thousands("2,500.00 mm"), "2500.00 mm");
+    EXPECT_EQ(Without_Thousands(" -1,234,567"), " -1234567");
+    EXPECT_EQ(Without_Thousands("1,5"), "1,5");
+    EXPECT_EQ(Without_Thousands("1,234,5"), "1234,5");
+    EXPECT_EQ(Without_Thousands("none"), "none");
+}

@@ -10,6 +10,7 @@
 #include "dynamics/frm_Matrix.h"
 #include "model/Mod_Examples.h"
 #include "model/Mod_Main.h"
+#include "model/Mod_Numeric.h"
 #include "model/Mod_VastrelW.h"
 #include "platform/Mouse_Pointer.h"
 #include "runtime/Ui_Port.h"
@@ -128,6 +129,27 @@ private slots:
         QCOMPARE(s.Link_CG(3, 0), 0.05f);
         QCOMPARE(s.Force_Point3_Dist, 0.12f);
         QCOMPARE(s.Force_Point4_Dist, 0.0f);
+        QVERIFY(s.Dynamics_Done);
+    }
+
+    void values_shown_with_thousands_commas_are_read_back_unchanged()
+    {
+        Fresh_Model(5);
+        Model_Store& s = store();
+        s.Link_CG(3, 0) = 2.5f;
+        s.Force_Point3_Dist = 1.25f;
+        s.Link_CG(4, 1) = static_cast<float>(1080 * Deg_To_Rad);
+        const float angle = s.Link_CG(4, 1);
+        Open_Screen();
+        frm_MassProp& f = Mass();
+        QCOMPARE(f.txt_DistCG[3]->text() + " " + f.txt_DistP[3]->text() + " " + f.txt_AngCG[4]->text(),
+                 QString("2,500.00 1,250.00 1,080.00"));
+        Scripted_User user;  // no box expected
+        Click(f.cmd_Solve);
+        QVERIFY(user.boxes.empty());
+        QCOMPARE(s.Link_CG(3, 0), 2.5f);
+        QCOMPARE(s.Force_Point3_Dist, 1.25f);
+        QVERIFY(std::fabs(s.Link_CG(4, 1) - angle) < 1e-5f);
         QVERIFY(s.Dynamics_Done);
     }
 
