@@ -9,7 +9,6 @@
 #include "model/Mod_Main.h"
 #include "model/Mod_Plotsubs.h"
 #include "platform/Control_Events.h"
-#include "platform/Printer.h"
 #include "platform/Qt_Text.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
@@ -379,27 +378,15 @@ void frm_FFT::cmd_Cancel_Click()
 
 void frm_FFT::cmd_Print_Click()
 {
-    try {
-        int16_t answer = 0;
-        Confirm_Print(answer);
-        if (answer != Msg::Ans_Yes) return;
-        CommonDialog1.ShowPrinter();
-        Printer().Print_Form(*this);
-    } catch (const Runtime_Error& e) {
-        if (e.number != Err::Cancel_Selected) Report_Error(e, "frm_FFT.PrintForm");
-    }
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_FFT.PrintForm", Print_Cancel::Silent);
 }
 
 void frm_FFT::cmd_copy_Click()
 {
-    MsgBox("Use the Alt-PrintScrn key combo to copy the screen to the clipboard", Msg::Information);
+    Copy_Advice();
 }
 
 void frm_FFT::mnu_Help_Click()
 {
-    Trap_Errors("frm_FFT.mnu_help_Click", [this] {
-        Hide();
-        Show_Help_Document("linkages/linkage_fft_help.pdf");
-        Show_Modeless();
-    });
+    Show_Help_Over(*this, "linkages/linkage_fft_help.pdf", "frm_FFT.mnu_help_Click");
 }

@@ -8,7 +8,6 @@
 #include "model/Mod_Main.h"
 #include "model/Mod_Numeric.h"
 #include "platform/Control_Events.h"
-#include "platform/Printer.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
 #include "runtime/Strict_Number.h"
@@ -354,27 +353,12 @@ void frm_MassProp::cmd_Done_Click()
 
 void frm_MassProp::cmd_Print_Click()
 {
-    try {
-        int16_t answer = 0;
-        Confirm_Print(answer);
-        if (answer != Msg::Ans_Yes) return;
-        CommonDialog1.ShowPrinter();
-        Printer().Print_Form(*this);
-    } catch (const Runtime_Error& e) {
-        if (e.number != Err::Cancel_Selected) Report_Error(e, "frm_MassProp.PrintForm");
-    }
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_MassProp.PrintForm", Print_Cancel::Silent);
 }
 
-void frm_MassProp::cmd_copy_Click()
-{
-    MsgBox("Use the Alt-PrintScrn key combo to copy the screen to the clipboard", Msg::Ok_Only | Msg::Information);
-}
+void frm_MassProp::cmd_copy_Click() { Copy_Advice(); }
 
 void frm_MassProp::mnu_Help_Click()
 {
-    Trap_Errors("frm_MassProp.mnu_Help_Click", [&] {
-        Hide();
-        Show_Help_Document("vastrel/vsr_dynamics_help.pdf");
-        Show_Modeless();
-    });
+    Show_Help_Over(*this, "vastrel/vsr_dynamics_help.pdf", "frm_MassProp.mnu_Help_Click");
 }
