@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Fake_Ui_Port.h"
+#include "Default_Model.h"
 #include "model/Mod_Examples.h"
 #include "model/Mod_Main.h"
 #include "model/mod_Data.h"
@@ -8,22 +9,8 @@
 #include "runtime/Ui_Port.h"
 
 namespace {
-class Input_Transfer : public ::testing::Test {
+class Input_Transfer : public Default_Model_Test {
 protected:
-    void SetUp() override
-    {
-        reset_store();
-        Initialize();
-        Use_Units(1);
-    }
-    void Use_Units(int16_t u)
-    {
-        Model_Store& s = store();
-        s.Unit_System = u;
-        int16_t n = 18;
-        Set_Unit_Labels(u, s.Unit_Label, n);
-        Set_Decimals(s.Unit_System);
-    }
     Fake_Ui_Port ui;
 };
 }  // namespace

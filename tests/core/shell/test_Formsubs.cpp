@@ -2,28 +2,13 @@
 
 #include <cmath>
 
+#include "Default_Model.h"
 #include "model/Mod_Examples.h"
 #include "model/Mod_Main.h"
 #include "shell/Formsubs.h"
 
 namespace {
-class Output_Labels : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        reset_store();
-        Initialize();
-        Use_Units(1);
-    }
-    void Use_Units(int16_t u)
-    {
-        Model_Store& s = store();
-        s.Unit_System = u;
-        int16_t n = 18;
-        Set_Unit_Labels(u, s.Unit_Label, n);
-        Set_Decimals(s.Unit_System);
-    }
-};
+class Output_Labels : public Default_Model_Test {};
 }  // namespace
 
 TEST_F(Output_Labels, MetricLengthsShowInTheSystemsOwnUnit)
