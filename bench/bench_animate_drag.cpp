@@ -2,46 +2,21 @@
 // sweep of 1024 steps recalculated and step 1 redrawn with its coupler path.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QMouseEvent>
 
-#include "model/Mod_Examples.h"
+#include "Gui_Bench.h"
+
 #include "model/Mod_Main.h"
 #include "model/Mod_Numeric.h"
 #include "model/Mod_VastrelW.h"
-#include "platform/Message_Box.h"
 #include "shell/Animate_Rules.h"
-#include "shell/Shell_Ui_Port.h"
 #include "shell/frm_Animate.h"
-#include "shell/frm_HomeScreen.h"
-#include "shell/mod_Common.h"
 
 namespace {
-struct Silent_Boxes : Message_Presenter {
-    int Show(const std::string&, int style) override { return Default_Answer(style); }
-};
-
 frm_Animate& Drag_Screen()
 {
-    if (!qApp) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bench";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-    }
-    static Silent_Boxes silent;
-    Install_Message_Presenter(&silent);
-    Install_Shell_Port();
-    reset_store();
-    Initialize();
+    Start_Gui_Bench();
     Model_Store& s = store();
-    s.Unit_System = 1;
-    int16_t n = 18;
-    Set_Unit_Labels(1, s.Unit_Label, n);
-    Set_Decimals(s.Unit_System);
-    Set_Colors();
-    Form<frm_HomeScreen>();  // loaded at start-up in the program, before any calculation
     s.Delta_Theta = 0.3515625f;  // 0 to 360: 1024 steps
     s.Delta_Theta_Rad = static_cast<float>(s.Delta_Theta * Deg_To_Rad);
     s.Delta_Theta_Text = " 0.3515625";

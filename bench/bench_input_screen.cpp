@@ -1,44 +1,13 @@
 // The input screen's Calculate with its drawing, for a crank sweep of 1024 steps.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
-#include "model/Mod_Examples.h"
-#include "model/Mod_Main.h"
-#include "platform/Message_Box.h"
-#include "shell/Shell_Ui_Port.h"
-#include "shell/frm_HomeScreen.h"
+#include "Gui_Bench.h"
 #include "shell/frm_Inputnew.h"
-#include "shell/mod_Common.h"
 
 namespace {
-struct Silent_Boxes : Message_Presenter {
-    int Show(const std::string&, int style) override { return Default_Answer(style); }
-};
-
 frm_Inputnew& Sweep_Screen()
 {
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bench";
-        static char* argv[] = {name, nullptr};
-        // Another benchmark may have made the application already.
-        return qApp ? qApp : new QApplication(argc, argv);
-    }();
-    (void)app;
-    static Silent_Boxes silent;
-    Install_Message_Presenter(&silent);
-    Install_Shell_Port();
-    reset_store();
-    Initialize();
-    Model_Store& s = store();
-    s.Unit_System = 1;
-    int16_t n = 18;
-    Set_Unit_Labels(1, s.Unit_Label, n);
-    Set_Decimals(s.Unit_System);
-    Set_Colors();
-    Form<frm_HomeScreen>();
+    Start_Gui_Bench();
     frm_Inputnew& f = Form<frm_Inputnew>();
     f.Show_Modeless();
     f.txt_Initial[0]->setText("0");
