@@ -1,5 +1,6 @@
 // The selection record's component registration and the component list every slot offers.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,3 +10,11 @@ void Set_Component(const std::string& Name, int16_t Slot);
 
 // The items of a component list: "X", "Y", "Mag", "Ang".
 std::vector<std::string> Load_Components();
+
+// The function and component names accepted in each slot, as the selection screen's function and
+// component labels show them (index slot - 1). Plots and reports title their columns and charts
+// with these, so they can be drawn without the selection screen's widgets.
+struct Accepted_Functions {
+    std::array<std::string, 4> Function;
+    std::array<std::string, 4> Component;
+};
