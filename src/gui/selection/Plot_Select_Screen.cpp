@@ -318,7 +318,8 @@ void Plot_Select_Screen::cmd_Clear_Click(int k)
     Combo_Box* var = Var_Box(k);
     Combo_Box* com = Com_Box(k);
     // Clearing is a choice like the user's (the labels empty), but leaves each box enabled or not.
-    const bool var_enabled = var->isEnabledTo(this), com_enabled = com->isEnabledTo(this);
+    const bool var_enabled = !var->testAttribute(Qt::WA_ForceDisabled);
+    const bool com_enabled = !com->testAttribute(Qt::WA_ForceDisabled);
     var->setEnabled(true);
     com->setEnabled(true);
     var->Set_List_Index(-1);

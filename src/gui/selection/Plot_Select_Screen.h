@@ -32,7 +32,6 @@ public:
         bool polar = false;      // one variable, no component, no presets
     };
 
-
     QGroupBox* fra_Setup;
     QGroupBox* frm_Plotstyle;
     std::vector<Layout_Sketch*> Picture;
