@@ -9,6 +9,7 @@
 #include "platform/Control_Events.h"
 #include "selection/Plot_Selection.h"
 #include "selection/frm_PlotType.h"
+#include "shell/Output_Layout.h"
 #include "shell/frm_Help.h"
 #include "shell/mod_Common.h"
 
@@ -19,16 +20,9 @@ constexpr int16_t Calc_Angle_Steps = 3;
 constexpr int16_t Style_Aligned = 1;
 constexpr int16_t Style_Annotated = 2;
 
-template <class W>
-W* Named(W* w, const QString& name)
-{
-    w->setObjectName(name);
-    return w;
-}
-
 QLabel* Accepted_Label(QWidget* parent, const QString& name)
 {
-    auto* label = Named(new QLabel(parent), name);
+    auto* label = Named_Control(new QLabel(parent), name);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setFixedHeight(22);
     label->setAutoFillBackground(true);
@@ -48,21 +42,21 @@ void Plot_Select_Screen::Build()
 {
     const int n = shape_.slot_count;
     menu_bar = new QMenuBar(this);
-    mnu_Help = Named(menu_bar->addAction("Help"), "mnu_Help");
+    mnu_Help = Named_Control(menu_bar->addAction("Help"), "mnu_Help");
 
     // Setup method and presets (not on the polar screen).
-    fra_Setup = Named(new QGroupBox("Choose Setup Method", this), "fra_Setup");
-    opt_PrintSet[0] = Named(new QRadioButton("Preset Formats", fra_Setup), "opt_PrintSet_0");
-    opt_PrintSet[1] = Named(new QRadioButton("Mix and Match", fra_Setup), "opt_PrintSet_1");
+    fra_Setup = Named_Control(new QGroupBox("Choose Setup Method", this), "fra_Setup");
+    opt_PrintSet[0] = Named_Control(new QRadioButton("Preset Formats", fra_Setup), "opt_PrintSet_0");
+    opt_PrintSet[1] = Named_Control(new QRadioButton("Mix and Match", fra_Setup), "opt_PrintSet_1");
     opt_PrintSet[0]->setChecked(true);
     auto* setup = new QVBoxLayout(fra_Setup);
     setup->addWidget(opt_PrintSet[0]);
     setup->addWidget(opt_PrintSet[1]);
     setup->addStretch(1);
 
-    fra_Preset = Named(new QGroupBox("Select from Preset Formats", this), "fra_Preset");
-    cmb_Preset = Named(new Simple_Combo(fra_Preset), "cmb_Preset");
-    cmd_ClearPreset = Named(new QPushButton("&Clear", fra_Preset), "cmd_ClearPreset");
+    fra_Preset = Named_Control(new QGroupBox("Select from Preset Formats", this), "fra_Preset");
+    cmb_Preset = Named_Control(new Simple_Combo(fra_Preset), "cmb_Preset");
+    cmd_ClearPreset = Named_Control(new QPushButton("&Clear", fra_Preset), "cmd_ClearPreset");
     auto* preset = new QGridLayout(fra_Preset);
     preset->addWidget(cmb_Preset, 0, 0, 2, 1);
     preset->addWidget(cmd_ClearPreset, 0, 1);
@@ -87,13 +81,13 @@ void Plot_Select_Screen::Build()
     QPushButton** clears[] = {&cmd_Clear1, &cmd_Clear2, &cmd_Clear3, &cmd_Clear4};
     for (int i = 0; i < n; ++i) {
         const QString k = QString::number(i + 1);
-        QGroupBox* frame = *frames[i] = Named(new QGroupBox("Function " + k, this), "fra_Function" + k);
-        lbl_Var[i] = Named(new QLabel("Variable", frame), QString("lbl_Var_%1").arg(i));
-        lbl_Comp[i] = Named(new QLabel("Component", frame), QString("lbl_Comp_%1").arg(i));
-        Combo_Box* var = *vars[i] = Named(new Combo_Box(true, frame), "cmb_Var" + k);
-        Combo_Box* com = *coms[i] = Named(new Combo_Box(true, frame), "cmb_Com" + k);
-        QPushButton* ok = *oks[i] = Named(new QPushButton("&OK", frame), "cmd_OK" + k);
-        QPushButton* clear = *clears[i] = Named(new QPushButton("&Clear", frame), "cmd_Clear" + k);
+        QGroupBox* frame = *frames[i] = Named_Control(new QGroupBox("Function " + k, this), "fra_Function" + k);
+        lbl_Var[i] = Named_Control(new QLabel("Variable", frame), QString("lbl_Var_%1").arg(i));
+        lbl_Comp[i] = Named_Control(new QLabel("Component", frame), QString("lbl_Comp_%1").arg(i));
+        Combo_Box* var = *vars[i] = Named_Control(new Combo_Box(true, frame), "cmb_Var" + k);
+        Combo_Box* com = *coms[i] = Named_Control(new Combo_Box(true, frame), "cmb_Com" + k);
+        QPushButton* ok = *oks[i] = Named_Control(new QPushButton("&OK", frame), "cmd_OK" + k);
+        QPushButton* clear = *clears[i] = Named_Control(new QPushButton("&Clear", frame), "cmd_Clear" + k);
         var->setMinimumWidth(110);
         com->setMinimumWidth(56);
         ok->setMaximumWidth(56);
@@ -109,7 +103,7 @@ void Plot_Select_Screen::Build()
         grid->setColumnStretch(0, 3);
         grid->setColumnStretch(1, 1);
 
-        QGroupBox* plot = fra_Plot[i] = Named(new QGroupBox(shape_.polar ? "Plot" : "Plot " + k, this), QString("fra_Plot_%1").arg(i));
+        QGroupBox* plot = fra_Plot[i] = Named_Control(new QGroupBox(shape_.polar ? "Plot" : "Plot " + k, this), QString("fra_Plot_%1").arg(i));
         lbl_Function[i] = Accepted_Label(plot, QString("lbl_Function_%1").arg(i));
         lbl_Component[i] = Accepted_Label(plot, QString("lbl_Component_%1").arg(i));
         auto* accepted = new QHBoxLayout(plot);
@@ -136,19 +130,19 @@ void Plot_Select_Screen::Build()
     rows->setColumnStretch(1, 1);
 
     // Left column: the layout, the frame and the style.
-    frm_Plotstyle = Named(new QGroupBox(shape_.layout, this), "frm_Plotstyle");
+    frm_Plotstyle = Named_Control(new QGroupBox(shape_.layout, this), "frm_Plotstyle");
     auto* sketches = new QVBoxLayout(frm_Plotstyle);
     sketches->setSpacing(3);
     const auto kind = shape_.polar ? Layout_Sketch::Kind::Polar : Layout_Sketch::Kind::Cartesian;
     for (int number : shape_.pictures) {
-        auto* sketch = Named(new Layout_Sketch(kind, frm_Plotstyle), QString("Picture%1").arg(number));
+        auto* sketch = Named_Control(new Layout_Sketch(kind, frm_Plotstyle), QString("Picture%1").arg(number));
         Picture.push_back(sketch);
         sketches->addWidget(sketch);
     }
 
-    fra_Coord = Named(new QGroupBox("Coordinate System", this), "fra_Coord");
-    opt_Coord[0] = Named(new QRadioButton("Global", fra_Coord), "opt_Coord_0");
-    opt_Coord[1] = Named(new QRadioButton("Local Rotating", fra_Coord), "opt_Coord_1");
+    fra_Coord = Named_Control(new QGroupBox("Coordinate System", this), "fra_Coord");
+    opt_Coord[0] = Named_Control(new QRadioButton("Global", fra_Coord), "opt_Coord_0");
+    opt_Coord[1] = Named_Control(new QRadioButton("Local Rotating", fra_Coord), "opt_Coord_1");
     opt_Coord[0]->setChecked(true);
     auto* coord = new QVBoxLayout(fra_Coord);
     coord->addWidget(opt_Coord[0]);
@@ -159,9 +153,9 @@ void Plot_Select_Screen::Build()
     left->addWidget(frm_Plotstyle, 1);
     left->addWidget(fra_Coord);
     if (shape_.plot_style) {
-        fra_Style = Named(new QGroupBox("Choose Plot Style", this), "fra_Style");
-        opt_Plotstyle[0] = Named(new QRadioButton("Aligned", fra_Style), "opt_Plotstyle_0");
-        opt_Plotstyle[1] = Named(new QRadioButton("Annotated", fra_Style), "opt_Plotstyle_1");
+        fra_Style = Named_Control(new QGroupBox("Choose Plot Style", this), "fra_Style");
+        opt_Plotstyle[0] = Named_Control(new QRadioButton("Aligned", fra_Style), "opt_Plotstyle_0");
+        opt_Plotstyle[1] = Named_Control(new QRadioButton("Annotated", fra_Style), "opt_Plotstyle_1");
         opt_Plotstyle[0]->setChecked(true);
         auto* style = new QVBoxLayout(fra_Style);
         style->addWidget(opt_Plotstyle[0]);
@@ -174,8 +168,8 @@ void Plot_Select_Screen::Build()
     right->addLayout(rows);
     right->addStretch(n == 4 ? 0 : 1);
 
-    back_ = Named(new QPushButton("< &Back", this), shape_.back_name);
-    cmd_Done = Named(new QPushButton("&Next >", this), "cmd_Done");
+    back_ = Named_Control(new QPushButton("< &Back", this), shape_.back_name);
+    cmd_Done = Named_Control(new QPushButton("&Next >", this), "cmd_Done");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(back_);
