@@ -31,7 +31,7 @@ public:
         ox_ = (image.width() - scale_ * (hi.x - lo.x)) / 2 - scale_ * lo.x;
         oy_ = (image.height() + scale_ * (hi.y - lo.y)) / 2 + scale_ * lo.y;
         QFont f("DejaVu Sans");
-        f.setPixelSize(30);
+        f.setPixelSize(40);
         p_.setFont(f);
     }
     QPointF At(P2 w) const { return {ox_ + scale_ * w.x, oy_ - scale_ * w.y}; }
@@ -88,7 +88,7 @@ public:
         f.setBold(bold);
         p_.setFont(f);
         p_.setPen(col);
-        QRectF box(At(w).x() + dx - 400, At(w).y() + dy - 40, 800, 80);
+        QRectF box(At(w).x() + dx - 700, At(w).y() + dy - 60, 1400, 120);
         p_.drawText(box, Qt::AlignCenter, s);
         f.setBold(false);
         p_.setFont(f);
@@ -143,7 +143,7 @@ QImage Linkage_Diagram()
     const P2 P = A + Polar(p, th3 + delta);
 
     QImage image(1800, 1250, QImage::Format_RGB32);
-    Sheet s(image, {-1.5, -0.75}, {4.3, 3.1});
+    Sheet s(image, {-1.95, -0.75}, {4.35, 3.35});
     QPainter& g = s.Painter();
 
     // Axes from O2.
@@ -180,7 +180,7 @@ QImage Linkage_Diagram()
     s.Arc(O2, 0.38, 0, th2, Angle_Col);
     s.Text(O2 + Polar(0.58, th2 / 2), "θ2", Angle_Col, 0, 0, true);
     s.Arc(O5, 0.3, 0, th5, Angle_Col);
-    s.Text(O5 + Polar(0.42, th5 / 2 + 25), "θ5", Angle_Col, 0, 0, true);
+    s.Text(O5 + Polar(0.5, th5 / 2 - 12), "θ5", Angle_Col, 0, 0, true);
     s.Arc(A, 0.7, 0, th3, Angle_Col);
     s.Text(A + Polar(0.9, th3 / 2), "θ3", Angle_Col, 0, 0, true);
     s.Arc(C, 0.5, 0, th4, Angle_Col);
@@ -202,11 +202,11 @@ QImage Linkage_Diagram()
     s.Text(beside(A, P, 0.18), "p", Link3, 0, 0, true);
 
     // Joints and the coupler point.
-    s.Text(O2, "O2", Qt::black, -52, 30, true);
-    s.Text(O5, "O5", Qt::black, 56, 30, true);
-    s.Text(A, "A  (joint 2-3)", Qt::black, -150, -12, true);
-    s.Text(B, "B  (joint 3-4)", Qt::black, 150, -10, true);
-    s.Text(C, "C  (joint 4-5)", Qt::black, 150, 14, true);
+    s.Text(O2, "O2", Qt::black, -70, 34, true);
+    s.Text(O5, "O5", Qt::black, 74, 34, true);
+    s.Text(A, "A  (joint 2-3)", Qt::black, -200, -14, true);
+    s.Text(B, "B  (joint 3-4)", Qt::black, 200, -12, true);
+    s.Text(C, "C  (joint 4-5)", Qt::black, 200, 16, true);
     s.Text(P, "P  (coupler point)", Qt::black, 0, -44, true);
 
     s.Text({1.25, -0.52}, "Links 2 and 5 are geared:  θ5 = λ·θ2 + φ", Qt::black, 0, 0);
@@ -218,7 +218,7 @@ QImage Gear_Diagram()
     const double f = 2.5;
     QImage image(1800, 780, QImage::Format_RGB32);
     // Two panels side by side: negative ratio on the left, positive on the right.
-    Sheet s(image, {-1.9, -2.35}, {8.6, 2.0});
+    Sheet s(image, {-1.9, -2.35}, {8.9, 2.0});
     const QColor gear(0, 150, 60), frame(90, 90, 90), force(200, 30, 30);
 
     auto panel = [&](double x0, bool positive) {
@@ -254,9 +254,9 @@ QImage Gear_Diagram()
         s.Line(O2, O2 + Polar(r2, -135), Qt::black, 2);
         s.Text(O2 + Polar(r2 * 0.55, -135), positive ? "r2/1.5" : "r2", Qt::black, -40, 0);
         s.Line(O5, O5 + Polar(r5, -45), Qt::black, 2);
-        s.Text(O5 + Polar(r5 * 0.6, -45), positive ? "r5/1.5" : "r5", Qt::black, 50, 0);
+        s.Text(O5 + Polar(r5, -45), positive ? "r5/1.5" : "r5", Qt::black, 40, 26);
         s.Text({x0 + f / 2, -2.1},
-               positive ? "Positive ratio (λ = +2): through the idler" : "Negative ratio (λ = −2): direct mesh",
+               positive ? "λ = +2: through an idler" : "λ = −2: direct mesh",
                Qt::black, 0, 0, true);
     };
     panel(0, false);

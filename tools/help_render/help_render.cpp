@@ -109,7 +109,8 @@ bool Render(const QString& source, const QString& target, const QString& root)
 
     QPdfWriter writer(target);
     writer.setResolution(300);
-    writer.setPageSize(QPageSize(QPageSize::A4));
+    // A small page reads large in the help window, which fits the page to its width.
+    writer.setPageSize(QPageSize(QPageSize::A5));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setCreator("Vastrel");
 
@@ -121,8 +122,8 @@ bool Render(const QString& source, const QString& target, const QString& root)
     QString title = doc.begin().text();
     doc.setMetaInformation(QTextDocument::DocumentTitle, title);
     writer.setTitle(title);
-    // A4 less the 2 cm margins that printing adds, in the 96-per-inch units of image sizes.
-    Style_Document(doc, (210.0 - 40.0) / 25.4 * 96.0 * 0.98);
+    // The page less the 2 cm margins that printing adds, in the 96-per-inch units of image sizes.
+    Style_Document(doc, (148.0 - 40.0) / 25.4 * 96.0 * 0.98);
     doc.print(&writer);
     return true;
 }
