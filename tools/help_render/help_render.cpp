@@ -16,6 +16,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 #include "Diagrams.h"
@@ -59,6 +60,26 @@ void Style_Document(QTextDocument& doc, qreal text_width)
             f.setCellPadding(3);
             f.setCellSpacing(0);
             f.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+            // Columns share the width by the mean length of their texts, within bounds, so that
+            // a column of short names leaves room for one of explanations.
+            // No column narrower than its longest word.
+            QList<double> weight(table->columns(), 0.0), word(table->columns(), 0.0);
+            for (int r = 0; r < table->rows(); ++r) {
+                for (int c = 0; c < table->columns(); ++c) {
+                    QTextTableCell cell = table->cellAt(r, c);
+                    QTextCursor first = cell.firstCursorPosition(), last = cell.lastCursorPosition();
+                    first.setPosition(last.position(), QTextCursor::KeepAnchor);
+                    const QString text = first.selectedText();
+                    weight[c] += double(text.size()) / table->rows();
+                    for (const QString& w : text.split(QRegularExpression("\\s+"))) word[c] = std::max(word[c], w.size() + 3.0);
+                }
+            }
+            for (int c = 0; c < table->columns(); ++c) weight[c] = std::clamp(std::max(weight[c], word[c]), 6.0, 40.0);
+            double total = 0;
+            for (double w : weight) total += w;
+            QList<QTextLength> widths;
+            for (double w : weight) widths << QTextLength(QTextLength::PercentageLength, 100.0 * w / total);
+            f.setColumnWidthConstraints(widths);
             table->setFormat(f);
             for (int c = 0; c < table->columns(); ++c) {
                 QTextTableCell cell = table->cellAt(0, c);
