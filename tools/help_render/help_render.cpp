@@ -60,9 +60,8 @@ void Style_Document(QTextDocument& doc, qreal text_width)
             f.setCellPadding(3);
             f.setCellSpacing(0);
             f.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-            // Columns share the width by the mean length of their texts, within bounds, so that
-            // a column of short names leaves room for one of explanations.
-            // No column narrower than its longest word.
+            // Columns share the width by the lengths of their texts, so that a column of short
+            // names leaves room for one of explanations.
             QList<double> weight(table->columns(), 0.0), word(table->columns(), 0.0);
             for (int r = 0; r < table->rows(); ++r) {
                 for (int c = 0; c < table->columns(); ++c) {
@@ -71,10 +70,22 @@ void Style_Document(QTextDocument& doc, qreal text_width)
                     first.setPosition(last.position(), QTextCursor::KeepAnchor);
                     const QString text = first.selectedText();
                     weight[c] += double(text.size()) / table->rows();
-                    for (const QString& w : text.split(QRegularExpression("\\s+"))) word[c] = std::max(word[c], w.size() + 3.0);
+                    for (const QString& w : text.split(QRegularExpression("\\s+"))) word[c] = std::max(word[c], w.size() + 2.0);
                 }
             }
-            for (int c = 0; c < table->columns(); ++c) weight[c] = std::clamp(std::max(weight[c], word[c]), 6.0, 40.0);
+            // Every column gets its longest word; the rest of the line (about 58 characters on
+            // this page) goes to the columns whose texts are longer than that.
+            const double line = 58;
+            double words = 0, extra = 0;
+            for (int c = 0; c < table->columns(); ++c) {
+                words += word[c];
+                extra += std::max(0.0, weight[c] - word[c]);
+            }
+            const double spare = std::max(0.0, line - words);
+            for (int c = 0; c < table->columns(); ++c) {
+                double more = extra > 0 ? spare * std::max(0.0, weight[c] - word[c]) / extra : spare / table->columns();
+                weight[c] = word[c] + more;
+            }
             double total = 0;
             for (double w : weight) total += w;
             QList<QTextLength> widths;
