@@ -2,6 +2,7 @@
 // gear diagrams painted here. Run at build time: help_render <source dir> <output dir> <doc>...
 // where each doc is a path under both folders without its extension.
 #include <QFile>
+#include <QFontMetricsF>
 #include <QFileInfo>
 #include <QDir>
 #include <QGuiApplication>
@@ -60,28 +61,34 @@ void Style_Document(QTextDocument& doc, qreal text_width)
             f.setCellPadding(3);
             f.setCellSpacing(0);
             f.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-            // Columns share the width by the lengths of their texts, so that a column of short
-            // names leaves room for one of explanations.
+            // Every column gets its longest word; the rest of the line goes to the columns whose
+            // texts are longer than that, so that a column of short names leaves room for one of
+            // explanations. Widths in the 96-per-inch units of text_width.
+            const QFontMetricsF plain(doc.defaultFont());
+            QFont bold_font = doc.defaultFont();
+            bold_font.setBold(true);
+            const QFontMetricsF bold(bold_font);  // words may be bold; headings are
+            const double padding = 12;
             QList<double> weight(table->columns(), 0.0), word(table->columns(), 0.0);
             for (int r = 0; r < table->rows(); ++r) {
+                const QFontMetricsF& fm = r == 0 ? bold : plain;
                 for (int c = 0; c < table->columns(); ++c) {
                     QTextTableCell cell = table->cellAt(r, c);
                     QTextCursor first = cell.firstCursorPosition(), last = cell.lastCursorPosition();
                     first.setPosition(last.position(), QTextCursor::KeepAnchor);
                     const QString text = first.selectedText();
-                    weight[c] += double(text.size()) / table->rows();
-                    for (const QString& w : text.split(QRegularExpression("\\s+"))) word[c] = std::max(word[c], w.size() + 2.0);
+                    weight[c] += fm.horizontalAdvance(text) / table->rows();
+                    for (const QString& w : text.split(QRegularExpression("\\s+"))) {
+                        word[c] = std::max(word[c], bold.horizontalAdvance(w) + padding);
+                    }
                 }
             }
-            // Every column gets its longest word; the rest of the line (about 58 characters on
-            // this page) goes to the columns whose texts are longer than that.
-            const double line = 58;
             double words = 0, extra = 0;
             for (int c = 0; c < table->columns(); ++c) {
                 words += word[c];
                 extra += std::max(0.0, weight[c] - word[c]);
             }
-            const double spare = std::max(0.0, line - words);
+            const double spare = std::max(0.0, text_width - words);
             for (int c = 0; c < table->columns(); ++c) {
                 double more = extra > 0 ? spare * std::max(0.0, weight[c] - word[c]) / extra : spare / table->columns();
                 weight[c] = word[c] + more;
