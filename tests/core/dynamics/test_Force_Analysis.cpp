@@ -206,6 +206,7 @@ TEST_F(ForceAnalysis, UnassembledStepsAndOverflowsLeaveOnlyFiniteResults)
     Translating_Run(4);
     Set_Masses();
     for (int k = 2; k <= 5; ++k) s.Link_CG(k, 0) = 0.3f, s.Link_CG(k, 1) = 0.2f;
+    s.Ext_Force3_X = 2, s.Force_Point3_Dist = 0.2f, s.Friction_3 = 0.5f;
     s.Step_Valid(2) = 0;  // as the kinematic solver leaves it: angles and rates zero but the crank's
     for (int r = 1; r <= 3; ++r) s.Theta_Data(2, r) = 0;
     for (int r = 0; r <= 3; ++r) {
