@@ -98,7 +98,7 @@ void Page_Header(Print_Target& printer, const Accepted_Functions& names)
 }
 }  // namespace
 
-void Report_Titles(const std::string& Fourier_Variable)
+void Set_Report_Titles(const std::string& Fourier_Variable)
 {
     Model_Store& s = store();
     s.Report_Title = "Selected Linkage Parameters";

@@ -12,7 +12,7 @@ struct Accepted_Functions;
 
 // Report_Title, Report_Title2 and X_Heading1..3 for the data about to be listed.
 // Fourier_Variable is the variable the Fourier screen transformed.
-void Report_Titles(const std::string& Fourier_Variable);
+void Set_Report_Titles(const std::string& Fourier_Variable);
 
 // The columns hold Fourier data: they list harmonics 0..FFT_Harmonics rather than steps.
 bool Fourier_Listing();

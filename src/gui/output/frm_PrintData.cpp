@@ -1,9 +1,5 @@
 #include "output/frm_PrintData.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <cmath>
 
 #include "dynamics/frm_FFT.h"
@@ -16,13 +12,6 @@
 
 namespace {
 constexpr int Data_Width = 11850, Data_Height = 8950;
-
-template <class W>
-W* Named(W* w, const QString& name)
-{
-    w->setObjectName(name);
-    return w;
-}
 }  // namespace
 
 frm_PrintData::frm_PrintData() : Screen("frm_PrintData", Data_Width, Data_Height)
@@ -40,66 +29,13 @@ frm_PrintData::~frm_PrintData() { Unregister_Output_Label_Panel(this); }
 
 void frm_PrintData::Build()
 {
-    lbl_Header = Named(new QLabel(this), "lbl_Header");
-    lbl_Header->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lbl_Header2 = Named(new QLabel(this), "lbl_Header2");
-    lbl_Header3 = Named(new QLabel(this), "lbl_Header3");
-    for (QLabel* l : {lbl_Header2, lbl_Header3}) l->setAlignment(Qt::AlignCenter);
-
-    auto* panel = new QGroupBox("Linkage Data", this);
-    auto* g = new QGridLayout(panel);
-    const char* const names[] = {"Link 1", "Link 2", "Link 3", "Link 4", "Link 5", "Cplr Dist", "Cplr Ang", "Gear Ratio", "Phase Ang"};
-    for (int i = 0; i <= 8; ++i) {
-        g->addWidget(new QLabel(names[i], panel), i, 0);
-        lbl_Links[i] = Named(new QLabel(panel), QString("lbl_Links_%1").arg(i));
-        g->addWidget(lbl_Links[i], i, 1);
-        if (i <= 5) {
-            lbl_Units[i] = Named(new QLabel(panel), QString("lbl_Units_%1").arg(i));
-            g->addWidget(lbl_Units[i], i, 2);
-        }
-    }
-    auto* initial = new QGroupBox("Initial Conditions", this);
-    auto* ig = new QGridLayout(initial);
-    lbl_Linkout2[0] = Named(new QLabel(initial), "lbl_Linkout2_0");
-    ig->addWidget(lbl_Linkout2[0], 0, 0, 1, 3);
-    for (int i = 1; i <= 6; ++i) {
-        lbl_Initial[i] = Named(new QLabel(initial), QString("lbl_Initial_%1").arg(i));
-        lbl_Linkout2[i] = Named(new QLabel(initial), QString("lbl_Linkout2_%1").arg(i));
-        lbl_Unit[i] = Named(new QLabel(initial), QString("lbl_Unit_%1").arg(i));
-        ig->addWidget(lbl_Initial[i], i, 0);
-        ig->addWidget(lbl_Linkout2[i], i, 1);
-        ig->addWidget(lbl_Unit[i], i, 2);
-    }
-
-    grd_Data = Named(new Grid_Control(this), "grd_Data");
-
-    auto button = [this](const char* name, const char* caption) { return Named(new QPushButton(caption, this), name); };
-    cmd_copy = button("cmd_copy", "&Copy");
-    cmd_PrintForm = button("cmd_PrintForm", "&Print Form");
-    cmd_Reprint = button("cmd_Reprint", "< &Back");
-    cmd_Done = button("cmd_Done", "&Next >");
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(lbl_Header);
-    side->addWidget(panel);
-    side->addWidget(initial);
-    side->addStretch(1);
-    auto* main_column = new QVBoxLayout;
-    main_column->addWidget(lbl_Header2);
-    main_column->addWidget(lbl_Header3);
-    main_column->addWidget(grd_Data, 1);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(main_column, 3);
-    columns->addLayout(side, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmd_copy);
-    buttons->addWidget(cmd_PrintForm);
-    buttons->addStretch(1);
-    buttons->addWidget(cmd_Reprint);
-    buttons->addWidget(cmd_Done);
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(columns, 1);
-    root->addLayout(buttons);
+    Build_Output_Layout(*this, *this, Output_Part::Report_Titles | Label_Panels);
+    grd_Data = Named_Control(new Grid_Control(this), "grd_Data");
+    Content->addWidget(grd_Data, 1);
+    cmd_copy = Command("cmd_copy", "&Copy");
+    cmd_PrintForm = Command("cmd_PrintForm", "&Print Form");
+    cmd_Reprint = Back_Command("cmd_Reprint");
+    cmd_Done = Next_Command("cmd_Done");
 }
 
 void frm_PrintData::Form_Activate()
@@ -140,7 +76,7 @@ void Multiprint(frm_PrintData& Form_, const Accepted_Functions& names)
         Model_Store& s = store();
         Grid_Control& grid = *Form_.grd_Data;
         const int16_t previous_rows = s.Grid_Rows;
-        Report_Titles(Form<frm_FFT>().Chosen_Variable());
+        Set_Report_Titles(Form<frm_FFT>().Chosen_Variable());
         const Grid_Listing listing = Grid_Contents(names);
 
         grid.Cols(listing.cols);

@@ -1,25 +1,21 @@
 // The output-grid screen: the chosen functions listed step by step under their minimum, average
 // and maximum, beside the linkage data and motion input of the run.
 #pragma once
-#include <QLabel>
 #include <QPushButton>
 
 #include "platform/Common_Dialog.h"
 #include "platform/Grid_Control.h"
 #include "platform/Screen.h"
-#include "shell/Formsubs_Screen.h"
-#include "shell/mod_Common.h"
+#include "shell/Output_Layout.h"
 
 struct Accepted_Functions;
 
-class frm_PrintData : public Screen, public Has_Header, public Output_Label_Panel {
+class frm_PrintData : public Screen, public Output_Layout {
     Q_OBJECT
 public:
     frm_PrintData();
     ~frm_PrintData() override;
 
-    QLabel* lbl_Header2;
-    QLabel* lbl_Header3;
     Grid_Control* grd_Data;
     QPushButton* cmd_copy;
     QPushButton* cmd_PrintForm;

@@ -97,6 +97,7 @@ void frm_PrintSelect::Build()
         g->addWidget(*coms[k - 1], 3, 0, 1, 2);
         g->addWidget(*oks[k - 1], 4, 0);
         g->addWidget(*clears[k - 1], 4, 1);
+        g->setRowStretch(5, 1);
         slots_row->addWidget(f, 1);
 
         QGroupBox* column = fra_Plot[k - 1] = Named(new QGroupBox(QString("Column %1").arg(k), this), Indexed("fra_Plot", k - 1));
@@ -109,6 +110,7 @@ void frm_PrintSelect::Build()
             l->setMinimumHeight(22);
             c->addWidget(l);
         }
+        c->addStretch(1);
         columns_row->addWidget(column, 1);
     }
 
@@ -158,10 +160,11 @@ void frm_PrintSelect::Build()
     auto* root = new QVBoxLayout(this);
     root->setMenuBar(menu_bar);
     root->setContentsMargins(10, 6, 10, 10);
-    root->addLayout(top, 3);
-    root->addLayout(slots_row, 2);
-    root->addLayout(columns_row, 1);
-    root->addLayout(bottom, 1);
+    // A larger screen gives its room to the preset list.
+    root->addLayout(top, 1);
+    root->addLayout(slots_row);
+    root->addLayout(columns_row);
+    root->addLayout(bottom);
 }
 
 void frm_PrintSelect::Wire()
@@ -349,7 +352,7 @@ void frm_PrintSelect::cmd_Done_Click()
     case 1:
         Trap_Output("frm_PrintSelect.PrintForm", [this] {
             CommonDialog1.ShowPrinter();
-            Report_Titles(Form<frm_FFT>().Chosen_Variable());
+            Set_Report_Titles(Form<frm_FFT>().Chosen_Variable());
             Print_to_Printer(Printer(), Accepted);
         });
         break;
@@ -360,7 +363,7 @@ void frm_PrintSelect::cmd_Done_Click()
             CommonDialog1.FileName = s.Model_Name + ".dat";
             CommonDialog1.Flags = Cdl::Overwrite_Prompt;
             CommonDialog1.ShowSave();
-            Report_Titles(Form<frm_FFT>().Chosen_Variable());
+            Set_Report_Titles(Form<frm_FFT>().Chosen_Variable());
             // The data file's name goes to the writer: the model keeps its own name and path.
             Print_to_File(CommonDialog1.FileName, StripFilename(CommonDialog1.FileName), Accepted);
         });

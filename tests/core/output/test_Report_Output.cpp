@@ -132,7 +132,7 @@ TEST_F(Report_Output, TimesUnitsAndDigitGroupingInGridPaperAndFile)
         s.Veloc_Data(i, 3, 1) = 1234.567f;
     }
     Accepted_Functions a = Choose({"Veloc CP", "Veloc CP", "Veloc CP", "Veloc CP"}, {"X", "Y", "Mag", "Ang"});
-    Report_Titles("");
+    Set_Report_Titles("");
     auto cells = Cells(Grid_Contents(a));
     for (int i = 0; i <= 4; ++i) EXPECT_EQ(At(cells, 6 + i, 0), FNRoundStr(0.05f * i, 2)) << i;
     EXPECT_EQ(At(cells, 7, 0), "0.05");
@@ -171,7 +171,7 @@ TEST_F(Report_Output, PrintedReportHasPagesOfSixtyRowsEachWithItsHeaderAndNumber
     s.Designer_Name = "Ada";
     s.Design_Number = 7;
     Accepted_Functions a = Choose({"Theta2", "Omega2", "Theta2", "Omega2"}, {"Mag", "Mag", "Mag", "Ang"});
-    Report_Titles("");
+    Set_Report_Titles("");
     Recording_Printer printer;
     Print_to_Printer(printer, a);
     ASSERT_EQ(printer.pages.size(), 3u);
@@ -214,7 +214,7 @@ TEST_F(Report_Output, FourierDataAreListedOverHarmonicsWithTheirUnitEverywhere)
     s.Report_Title2 = "stale";
     Accepted_Functions a = Choose({"Current FFT", "Current FFT", "Current FFT", "Current FFT"}, {"X", "Y", "Mag", "Ang"});
     s.Print_Step = 1;
-    Report_Titles("Omega3");
+    Set_Report_Titles("Omega3");
     EXPECT_EQ(s.Report_Title2, "Fourier Transform of  Omega3");
     EXPECT_EQ(s.X_Heading1 + s.X_Heading2 + s.X_Heading3, "HarmonicNumber");
     Grid_Listing g = Grid_Contents(a);
@@ -243,7 +243,7 @@ TEST_F(Report_Output, FourierDataAreListedOverHarmonicsWithTheirUnitEverywhere)
     // The next report of other data, in the local frame, has no second title.
     Choose({"Theta2", "Omega2", "Theta2", "Omega2"}, {"Mag", "Mag", "Mag", "Mag"});
     s.Coord_System = 1;
-    Report_Titles("Omega3");
+    Set_Report_Titles("Omega3");
     EXPECT_EQ(s.Report_Title2, "");
     EXPECT_EQ(s.X_Heading1, "Angle");
 }
@@ -258,7 +258,7 @@ TEST_F(Report_Output, DataFileOfTheDefaultExampleAsTheLayoutGivesIt)
     s.Print_Step = 10;
     s.Print_Decimals = 2;
     Accepted_Functions a = Choose({"Theta2", "Theta5", "Omega2", "Omega5"}, {"Mag", "Mag", "Mag", "Mag"});
-    Report_Titles("");
+    Set_Report_Titles("");
     fs::path dir = fs::temp_directory_path() / ("vastrel_report_" + std::to_string(::getpid()));
     fs::create_directories(dir);
     const std::string path = (dir / "linkage.dat").string();
