@@ -15,17 +15,11 @@
 #include "runtime/Report_Error.h"
 #include "runtime/Ui_Port.h"
 #include "shell/frm_Help.h"
+#include "shell/Output_Layout.h"
 #include "shell/mod_Common.h"
 
 namespace {
 constexpr int Select_Width = 11850, Select_Height = 8950;
-
-template <class W>
-W* Named(W* w, const QString& name)
-{
-    w->setObjectName(name);
-    return w;
-}
 
 QString Indexed(const char* name, int i) { return QString("%1_%2").arg(name).arg(i); }
 
@@ -53,21 +47,21 @@ frm_PrintSelect::frm_PrintSelect() : Screen("frm_PrintSelect", Select_Width, Sel
 void frm_PrintSelect::Build()
 {
     menu_bar = new QMenuBar(this);
-    mnu_Help = Named(menu_bar->addAction("Help"), "mnu_Help");
+    mnu_Help = Named_Control(menu_bar->addAction("Help"), "mnu_Help");
 
-    SSFrame3 = Named(new QGroupBox("Choose Setup Method", this), "SSFrame3");
+    SSFrame3 = Named_Control(new QGroupBox("Choose Setup Method", this), "SSFrame3");
     auto* method = new QVBoxLayout(SSFrame3);
     const char* const methods[] = {"Preset Formats", "Mix and Match"};
     for (int i = 0; i < 2; ++i) {
-        opt_PrintSet[i] = Named(new QRadioButton(methods[i], SSFrame3), Indexed("opt_PrintSet", i));
+        opt_PrintSet[i] = Named_Control(new QRadioButton(methods[i], SSFrame3), Indexed("opt_PrintSet", i));
         method->addWidget(opt_PrintSet[i]);
     }
     opt_PrintSet[0]->setChecked(true);
     method->addStretch(1);
 
-    fra_Preset = Named(new QGroupBox("Select from Preset Formats", this), "fra_Preset");
-    cmb_Preset = Named(new Simple_Combo(fra_Preset), "cmb_Preset");
-    cmd_ClearPreset = Named(new QPushButton("&Clear", fra_Preset), "cmd_ClearPreset");
+    fra_Preset = Named_Control(new QGroupBox("Select from Preset Formats", this), "fra_Preset");
+    cmb_Preset = Named_Control(new Simple_Combo(fra_Preset), "cmb_Preset");
+    cmd_ClearPreset = Named_Control(new QPushButton("&Clear", fra_Preset), "cmd_ClearPreset");
     auto* preset = new QHBoxLayout(fra_Preset);
     preset->addWidget(cmb_Preset, 1);
     preset->addWidget(cmd_ClearPreset, 0, Qt::AlignBottom);
@@ -83,13 +77,13 @@ void frm_PrintSelect::Build()
     auto* slots_row = new QHBoxLayout;
     auto* columns_row = new QHBoxLayout;
     for (int k = 1; k <= 4; ++k) {
-        QGroupBox* f = *frames[k - 1] = Named(new QGroupBox(QString("Function %1").arg(k), this), QString("fra_Function%1").arg(k));
-        lbl_Var[k - 1] = Named(new QLabel("Variable", f), Indexed("lbl_Var", k - 1));
-        *vars[k - 1] = Named(new Combo_Box(true, f), QString("cmb_Var%1").arg(k));
-        lbl_Comp[k - 1] = Named(new QLabel("Component", f), Indexed("lbl_Comp", k - 1));
-        *coms[k - 1] = Named(new Combo_Box(true, f), QString("cmb_Com%1").arg(k));
-        *oks[k - 1] = Named(new QPushButton("&OK", f), QString("cmd_OK%1").arg(k));
-        *clears[k - 1] = Named(new QPushButton("&Clear", f), QString("cmd_Clear%1").arg(k));
+        QGroupBox* f = *frames[k - 1] = Named_Control(new QGroupBox(QString("Function %1").arg(k), this), QString("fra_Function%1").arg(k));
+        lbl_Var[k - 1] = Named_Control(new QLabel("Variable", f), Indexed("lbl_Var", k - 1));
+        *vars[k - 1] = Named_Control(new Combo_Box(true, f), QString("cmb_Var%1").arg(k));
+        lbl_Comp[k - 1] = Named_Control(new QLabel("Component", f), Indexed("lbl_Comp", k - 1));
+        *coms[k - 1] = Named_Control(new Combo_Box(true, f), QString("cmb_Com%1").arg(k));
+        *oks[k - 1] = Named_Control(new QPushButton("&OK", f), QString("cmd_OK%1").arg(k));
+        *clears[k - 1] = Named_Control(new QPushButton("&Clear", f), QString("cmd_Clear%1").arg(k));
         auto* g = new QGridLayout(f);
         g->addWidget(lbl_Var[k - 1], 0, 0, 1, 2);
         g->addWidget(*vars[k - 1], 1, 0, 1, 2);
@@ -100,9 +94,9 @@ void frm_PrintSelect::Build()
         g->setRowStretch(5, 1);
         slots_row->addWidget(f, 1);
 
-        QGroupBox* column = fra_Plot[k - 1] = Named(new QGroupBox(QString("Column %1").arg(k), this), Indexed("fra_Plot", k - 1));
-        lbl_Function[k - 1] = Named(new QLabel(column), Indexed("lbl_Function", k - 1));
-        lbl_Component[k - 1] = Named(new QLabel(column), Indexed("lbl_Component", k - 1));
+        QGroupBox* column = fra_Plot[k - 1] = Named_Control(new QGroupBox(QString("Column %1").arg(k), this), Indexed("fra_Plot", k - 1));
+        lbl_Function[k - 1] = Named_Control(new QLabel(column), Indexed("lbl_Function", k - 1));
+        lbl_Component[k - 1] = Named_Control(new QLabel(column), Indexed("lbl_Component", k - 1));
         auto* c = new QVBoxLayout(column);
         for (QLabel* l : {lbl_Function[k - 1], lbl_Component[k - 1]}) {
             l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -114,18 +108,18 @@ void frm_PrintSelect::Build()
         columns_row->addWidget(column, 1);
     }
 
-    fra_Coord = Named(new QGroupBox("Coordinate System", this), "fra_Coord");
+    fra_Coord = Named_Control(new QGroupBox("Coordinate System", this), "fra_Coord");
     auto* coord = new QVBoxLayout(fra_Coord);
     const char* const frames_of_reference[] = {"Global", "Local Rotating"};
     for (int i = 0; i < 2; ++i) {
-        opt_Coord[i] = Named(new QRadioButton(frames_of_reference[i], fra_Coord), Indexed("opt_Coord", i));
+        opt_Coord[i] = Named_Control(new QRadioButton(frames_of_reference[i], fra_Coord), Indexed("opt_Coord", i));
         coord->addWidget(opt_Coord[i]);
     }
     opt_Coord[0]->setChecked(true);
 
     auto small_frame = [this](QGroupBox*& frame, Combo_Box*& box, const char* title, const char* frame_name, const char* box_name) {
-        frame = Named(new QGroupBox(title, this), frame_name);
-        box = Named(new Combo_Box(true, frame), box_name);
+        frame = Named_Control(new QGroupBox(title, this), frame_name);
+        box = Named_Control(new Combo_Box(true, frame), box_name);
         auto* l = new QVBoxLayout(frame);
         l->addWidget(box);
         l->addStretch(1);
@@ -133,17 +127,17 @@ void frm_PrintSelect::Build()
     small_frame(SSFrame1, cmb_Step, "Print Every", "SSFrame1", "cmb_Step");
     small_frame(SSFrame2, cmb_Decimal, "Decimal Plcs", "SSFrame2", "cmb_Decimal");
 
-    fra_Whereto = Named(new QGroupBox("Direct Output to:", this), "fra_Whereto");
+    fra_Whereto = Named_Control(new QGroupBox("Direct Output to:", this), "fra_Whereto");
     auto* whereto = new QVBoxLayout(fra_Whereto);
     const char* const places[] = {"Screen", "Printer", "Disk File"};
     for (int i = 0; i < 3; ++i) {
-        opt_Whereto[i] = Named(new QRadioButton(places[i], fra_Whereto), Indexed("opt_Whereto", i));
+        opt_Whereto[i] = Named_Control(new QRadioButton(places[i], fra_Whereto), Indexed("opt_Whereto", i));
         whereto->addWidget(opt_Whereto[i]);
     }
     opt_Whereto[0]->setChecked(true);
 
-    cmd_Cancel = Named(new QPushButton("< &Back", this), "cmd_Cancel");
-    cmd_Done = Named(new QPushButton("&Next >", this), "cmd_Done");
+    cmd_Cancel = Named_Control(new QPushButton("< &Back", this), "cmd_Cancel");
+    cmd_Done = Named_Control(new QPushButton("&Next >", this), "cmd_Done");
     auto* commands = new QVBoxLayout;
     commands->addStretch(1);
     commands->addWidget(cmd_Cancel);
