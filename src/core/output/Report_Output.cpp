@@ -184,7 +184,7 @@ Grid_Listing Grid_Contents(const Accepted_Functions& names)
 
 void Print_to_Printer(Print_Target& printer, const Accepted_Functions& names)
 {
-    Trap_Errors("Print_to_Printer", [&] {
+    const bool printed = Trap_Errors("Print_to_Printer", [&] {
         Page_Header(printer, names);
         int rows = 0;
         float Value = 0;
@@ -202,6 +202,12 @@ void Print_to_Printer(Print_Target& printer, const Accepted_Functions& names)
         }
         printer.EndDoc();
     });
+    if (printed) return;
+    // What was printed stays printed, and the next report starts a document of its own.
+    try {
+        printer.EndDoc();
+    } catch (const Runtime_Error&) {
+    }
 }
 
 std::string Data_File_Text(const std::string& File_Name, const Accepted_Functions& names)

@@ -201,6 +201,21 @@ TEST_F(Report_Output, PrintedReportHasPagesOfSixtyRowsEachWithItsHeaderAndNumber
         }
     }
     EXPECT_TRUE(port.boxes.empty());
+
+    // A printer that fails on the second page: reported, and the first page's document ended.
+    struct Failing_Printer : Recording_Printer {
+        int Page() override
+        {
+            if (pages.size() == 1) throw Runtime_Error(482, "Printer error");
+            return Recording_Printer::Page();
+        }
+    } failing;
+    port.Answer(Msg::Ans_Ok);
+    Print_to_Printer(failing, a);
+    ASSERT_EQ(port.boxes.size(), 1u);
+    EXPECT_NE(port.boxes[0].prompt.find("Print_to_Printer"), std::string::npos);
+    EXPECT_EQ(failing.ended, 1);
+    EXPECT_EQ(failing.pages[0].size(), 76u);
 }
 
 TEST_F(Report_Output, FourierDataAreListedOverHarmonicsWithTheirUnitEverywhere)
