@@ -2,6 +2,8 @@
 
 #include <QVBoxLayout>
 
+#include "platform/Design_Layout.h"
+
 #include "model/Mod_Main.h"
 #include "model/Mod_VastrelW.h"
 #include "model/mod_Data_Screen.h"
@@ -83,6 +85,7 @@ void frm_Inputnew::Build()
     mnu_Redraw = menu_bar->addAction("Redraw");
     auto* body = new QWidget(this);
     layout->addWidget(body, 1);
+    Lay_Out_By_Design(body);
 
     fra_Links = new QGroupBox("Linkage Data", body);
     fra_Links->setGeometry(8, 4, 320, 262);
@@ -114,30 +117,31 @@ void frm_Inputnew::Build()
 
     Picture1 = new Picture_Box(body);
     // Square, so that both axes of the square drawing window get the same scale.
-    Picture1->setGeometry(360, 4, 380, 380);
+    Picture1->setGeometry(370, 4, 380, 380);
+    // Clear of the initial conditions' frame, whose units reach its right edge.
     hsc_step = new QScrollBar(Qt::Horizontal, body);
-    hsc_step->setGeometry(318, 388, 464, 18);
+    hsc_step->setGeometry(338, 388, 444, 18);
     hsc_step->setRange(0, 0);
     hsc_step->setPageStep(1);  // arrows and track clicks both move one step
-    pnl_cw = Panel(body, "<-- Start", 318, 410, 90);
+    pnl_cw = Panel(body, "<-- Start", 338, 410, 90);
     pnl_ccw = Panel(body, "End -->", 692, 410, 90);
-    pnl_time = Panel(body, "Time ---->", 505, 410, 90);
+    pnl_time = Panel(body, "Time ---->", 515, 410, 90);
 
     fra_Calctype = new QGroupBox("Calculation Mode", body);
-    fra_Calctype->setGeometry(318, 436, 150, 90);
+    fra_Calctype->setGeometry(338, 436, 140, 90);
     static const char* const calc_names[4] = {"", "&One Position", "&Time Steps", "&Angle Steps"};
     for (int i = 1; i <= 3; ++i) {
         opt_Calctype[i] = new QRadioButton(calc_names[i], fra_Calctype);
-        opt_Calctype[i]->setGeometry(8, 18 + (i - 1) * 22, 136, 20);
+        opt_Calctype[i]->setGeometry(8, 18 + (i - 1) * 22, 128, 20);
     }
     opt_Calctype[3]->setChecked(true);
 
     fra_Circuit = new QGroupBox("Circuit", body);
-    fra_Circuit->setGeometry(474, 436, 100, 90);
+    fra_Circuit->setGeometry(484, 436, 92, 90);
     opt_OpenCross[0] = new QRadioButton("Open", fra_Circuit);
-    opt_OpenCross[0]->setGeometry(8, 24, 88, 20);
+    opt_OpenCross[0]->setGeometry(8, 24, 80, 20);
     opt_OpenCross[1] = new QRadioButton("Crossed", fra_Circuit);
-    opt_OpenCross[1]->setGeometry(8, 50, 88, 20);
+    opt_OpenCross[1]->setGeometry(8, 50, 80, 20);
     opt_OpenCross[0]->setChecked(true);
 
     fra_Grashof = new QGroupBox("Grashof Condition", body);
@@ -433,7 +437,7 @@ void frm_Inputnew::Next_Click() { Leave_For_Animation(store().Calc_Type != 1); }
 
 void frm_Inputnew::Print_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Image_Print, "frm_Animate.Print", Print_Cancel::Reported);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Image_Print, "frm_Animate.Print");
 }
 
 void frm_Inputnew::Zoom(float (*change)(float))
