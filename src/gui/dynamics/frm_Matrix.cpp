@@ -21,6 +21,8 @@ QLabel* Cell(QWidget* parent, int x, int y, int w, const QColor& back)
     auto* l = new QLabel(parent);
     l->setGeometry(x, y, w, Cell_Height);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Cells overlap their right neighbour by a pixel, more on a larger screen: digits keep clear.
+    l->setIndent(3);
     l->setAutoFillBackground(true);
     QFont f = l->font();
     f.setPointSizeF(7.5);

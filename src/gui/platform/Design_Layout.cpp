@@ -46,9 +46,11 @@ void Place_Children(QWidget* parent, double scale)
         // The first placement is the design.
         if (!w->property(Design_Rect).isValid()) w->setProperty(Design_Rect, w->geometry());
         const QRect r = w->property(Design_Rect).toRect();
-        const int h = One_Line(w) && scale > 1 ? r.height() : Round(r.height() * scale);
-        w->setGeometry(Round(r.x() * scale), Round(r.y() * scale + (r.height() * scale - h) / 2),
-                       Round(r.width() * scale), h);
+        // Edges are scaled, not sizes, so that controls side by side stay side by side.
+        const int left = Round(r.x() * scale), right = Round((r.x() + r.width()) * scale);
+        const int top = Round(r.y() * scale), bottom = Round((r.y() + r.height()) * scale);
+        const int h = One_Line(w) && scale > 1 ? r.height() : bottom - top;
+        w->setGeometry(left, top + (bottom - top - h) / 2, right - left, h);
         if (Plain_Container(w)) Place_Children(w, scale);
     }
 }

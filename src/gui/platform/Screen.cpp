@@ -220,12 +220,14 @@ int Screen::Top() const
 
 void Screen::Set_Width(double twips)
 {
-    resize(std::max(1, static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_X()))), height());
+    client_size_.setWidth(std::max(1, static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_X()))));
+    resize(client_size_);
 }
 
 void Screen::Set_Height(double twips)
 {
-    resize(width(), std::max(1, static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_Y()))));
+    client_size_.setHeight(std::max(1, static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_Y()))));
+    resize(client_size_);
 }
 
 void Screen::Move(double left, double top)
@@ -242,7 +244,7 @@ void Screen::Place()
 {
     const QMargins m = Frame();
     const QRect d = Screen_Metrics::Display_Pixels();
-    QSize client = size();
+    QSize client = client_size_;
     if (!d.isEmpty())
         client = client.boundedTo(
             QSize(std::max(1, d.width() - m.left() - m.right()), std::max(1, d.height() - m.top() - m.bottom())));
@@ -252,8 +254,9 @@ void Screen::Place()
         corner.setX(std::clamp(corner.x(), d.left(), std::max(d.left(), d.left() + d.width() - outer.width())));
         corner.setY(std::clamp(corner.y(), d.top(), std::max(d.top(), d.top() + d.height() - outer.height())));
     }
-    setGeometry(QRect(corner + QPoint(m.left(), m.top()), client));
+    placed_at_ = QRect(corner + QPoint(m.left(), m.top()), client);
     placed_with_ = m;
+    setGeometry(placed_at_);
 }
 
 bool Screen::event(QEvent* event)
@@ -263,15 +266,16 @@ bool Screen::event(QEvent* event)
     return QWidget::event(event);
 }
 
-// Once the window manager has framed this screen, the frame is known for every screen; a screen
-// placed with another frame in mind is placed again.
+// Once the window manager has framed this screen, the frame is known for every screen. A screen
+// placed with another frame in mind, or sized and placed while the window manager was still
+// mapping it at its former geometry, is placed again.
 void Screen::Frame_Arrived()
 {
     if (!Own_Frame_Known()) return;
     awaiting_frame_ = false;
     const QMargins m = windowHandle()->frameMargins();
     Screen_Metrics::Learn_Frame_Margins(m);
-    if (placed_ && m != placed_with_ && Window_State() == Form_State::Normal)
+    if (placed_ && (m != placed_with_ || geometry() != placed_at_) && Window_State() == Form_State::Normal)
         QMetaObject::invokeMethod(this, [this] { Place(); }, Qt::QueuedConnection);
 }
 

@@ -99,9 +99,12 @@ private:
     int design_width_, design_height_;
     int suspended_ = 0;
     std::vector<QEventLoop*> loops_;
-    // Where the frame's top-left corner was asked to be, and the frame assumed then.
+    // The client size asked for; where the frame's top-left corner was asked to be; where the
+    // client area went then, with the frame assumed.
+    QSize client_size_;
     QPoint frame_pos_;
     bool placed_ = false;
+    QRect placed_at_;
     QMargins placed_with_;
     bool awaiting_frame_ = true;
 };
