@@ -2,12 +2,11 @@
 
 #include <QVBoxLayout>
 
-#include "platform/Design_Layout.h"
-
 #include "model/Mod_Main.h"
 #include "model/Mod_VastrelW.h"
 #include "model/mod_Data_Screen.h"
 #include "platform/Control_Events.h"
+#include "platform/Design_Layout.h"
 #include "model/Mod_Numeric.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
@@ -88,7 +87,7 @@ void frm_Inputnew::Build()
     Lay_Out_By_Design(body);
 
     fra_Links = new QGroupBox("Linkage Data", body);
-    fra_Links->setGeometry(8, 4, 320, 262);
+    fra_Links->setGeometry(8, 4, 324, 262);
     static const char* const link_names[9] = {"Link 1 (Ground)", "Link 2 (Crank)", "Link 3 (Coupler)",
                                               "Link 4 (Rocker)", "Link 5 (Crank)", "Gear Ratio",
                                               "Phase Angle", " Dist I23 to Coup Pt",
@@ -98,13 +97,13 @@ void frm_Inputnew::Build()
         int y = 20 + i * 26;
         lbl_Link[i] = Label(fra_Links, link_names[i], 6, y, 196);
         txt_Linkout[i] = Box(fra_Links, 200, y, 64);
-        QLabel* unit = Label(fra_Links, link_units[i], 268, y, 48);
+        QLabel* unit = Label(fra_Links, link_units[i], 268, y, 54);
         if (i <= 4) lbl_Units[i] = unit;
         if (i == 7) lbl_Units[5] = unit;  // the coupler-point distance is a length too
     }
 
     fra_Initial = new QGroupBox("Initial Conditions", body);
-    fra_Initial->setGeometry(8, 270, 320, 180);
+    fra_Initial->setGeometry(8, 270, 324, 180);
     static const char* const initial_names[6] = {"Start Theta", "End Theta", "Delta Theta",
                                                  "Omega2",      "Alpha2",    "Theta Zero"};
     static const char* const initial_units[6] = {"deg", "deg", "deg", "rad/s", "rad/s^2", "deg"};
@@ -112,7 +111,7 @@ void frm_Inputnew::Build()
         int y = 20 + i * 26;
         lbl_Initial[i] = Label(fra_Initial, initial_names[i], 6, y, 150);
         txt_Initial[i] = Box(fra_Initial, 200, y, 64);
-        lbl_Unit[i] = Label(fra_Initial, initial_units[i], 268, y, 48);
+        lbl_Unit[i] = Label(fra_Initial, initial_units[i], 268, y, 54);
     }
 
     Picture1 = new Picture_Box(body);
