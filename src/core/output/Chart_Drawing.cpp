@@ -1,4 +1,4 @@
-#include "output/mod_Common2.h"
+#include "output/Chart_Drawing.h"
 
 #include <cfloat>
 
@@ -58,6 +58,14 @@ void Symmetric_Ticks(float R, int16_t n, Draw draw)
 }
 }  // namespace
 
+Window_Margins Cartesian_Margins(int16_t NumGraphs)
+{
+    if (NumGraphs == 2) return {0.16, 0.04, 1.14, 1.4};
+    return {0.18, 0.04, 1.15, 1.7};
+}
+
+Window_Margins Polar_Margins() { return {0.05, 0.05, 1.115, 1.115}; }
+
 void SetWindow(Canvas& pic, float& Ymax, float Xmin, float Xmax, const std::string& Name, int16_t NumGraphs)
 {
     std::string message = Capacity_Message(Name) +
@@ -66,13 +74,9 @@ void SetWindow(Canvas& pic, float& Ymax, float Xmin, float Xmax, const std::stri
     Window_Trap("SetWindow", message, [&] {
         double W = double(Xmax) - Xmin;
         if (Ymax == 0) Ymax = 0.0001f;
-        bool two = NumGraphs == 2;
-        double left = Xmin - (two ? 0.16 : 0.18) * W;
-        double right = Xmax + 0.04 * W;
-        double top = (two ? 1.14 : 1.15) * Ymax;
-        double bottom = (two ? -1.4 : -1.7) * Ymax;
+        Window_Margins m = Cartesian_Margins(NumGraphs);
         pic.Cls();
-        Scale_Within_Capacity(pic, left, top, right, bottom);
+        Scale_Within_Capacity(pic, Xmin - m.left * W, m.top * Ymax, Xmax + m.right * W, -m.bottom * Ymax);
     });
 }
 
@@ -80,7 +84,9 @@ void SetPolarWindow(Canvas& pic, float& Rmax, const std::string& Name)
 {
     Window_Trap("SetPolarWindow", Capacity_Message(Name), [&] {
         if (Rmax == 0) Rmax = 0.0001f;
-        Scale_Within_Capacity(pic, -1.1 * Rmax, 1.115 * Rmax, 1.1 * Rmax, -1.115 * Rmax);
+        Window_Margins m = Polar_Margins();
+        double reach = 1 + 2 * m.left;
+        Scale_Within_Capacity(pic, -reach * Rmax, m.top * Rmax, reach * Rmax, -m.bottom * Rmax);
     });
 }
 

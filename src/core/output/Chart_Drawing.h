@@ -8,6 +8,18 @@
 #include "model/Mod_Numeric.h"
 #include "runtime/Canvas.h"
 
+// How far a chart's window reaches beyond its data: from Xmin - left W to Xmax + right W across
+// (W = Xmax - Xmin) and from top Ymax down to -bottom Ymax. The panels round a chart follow it.
+struct Window_Margins {
+    double left, right, top, bottom;
+    // Where x = Xmin + u W and y = v Ymax fall, as fractions of the picture's width and height.
+    double X_Fraction(double u) const { return (left + u) / (left + 1 + right); }
+    double Y_Fraction(double v) const { return (top - v) / (top + bottom); }
+};
+Window_Margins Cartesian_Margins(int16_t NumGraphs);
+// The polar window, with Xmin = -Rmax and Xmax = Rmax.
+Window_Margins Polar_Margins();
+
 // Clears the chart and scales it round Xmin..Xmax and -Ymax..Ymax with the margins of a two- or
 // four-chart screen. A Ymax of 0 becomes 0.0001. A window the picture cannot take gets the
 // capacity message; either failure sets Plot_Failed.

@@ -5,7 +5,7 @@
 #include "model/Mod_Main.h"
 #include "model/Mod_Numeric.h"
 #include "model/Mod_Plotsubs.h"
-#include "output/mod_Common2.h"
+#include "output/Chart_Drawing.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Ui_Port.h"
 
@@ -95,9 +95,10 @@ Chart_Panels Draw_Chart(Canvas& pic, int16_t g, int16_t NumGraphs, const Accepte
     SetWindow(pic, s.Plot_Scale_Y, Xmin, Xmax, p.LeftTitle, NumGraphs);
     const float S = s.Plot_Scale_Y;
     if (!s.Plot_Failed) {
-        auto x_of = [&](int i) { return fft ? static_cast<float>(i) : s.Theta_Data(i, 0); };
-        pic.PSet(x_of(0), Y(0), s.Color_Blue);
-        for (int i = 0; i <= M; ++i) pic.Line_To(x_of(i), Y(i), s.Color_Blue);
+        Step_Float X;
+        for (int i = 0; i <= M; ++i) X(i) = fft ? static_cast<float>(i) : s.Theta_Data(i, 0);
+        pic.PSet(X(0), Y(0), s.Color_Blue);
+        pic.Polyline_To(X.Data(), Y.Data(), M + 1, s.Color_Blue);
         Vertical_lines(pic, S, Xmin, Xmax);
         CartesianAxes(pic, S, Xmin, Xmax);
         XticMarks(pic, S, Xmin, Xmax);
@@ -151,7 +152,7 @@ bool Draw_Polar(Canvas& pic, const Accepted_Functions& accepted, Polar_Panels& p
         switch (s.Polar_Mode) {
         case 1:
             pic.PSet(s.Polar_X(0), s.Polar_Y(0), s.Color_Blue);
-            for (int i = 0; i <= N; ++i) Polar_Point(pic, i, s.Color_Blue);
+            pic.Polyline_To(s.Polar_X.Data(), s.Polar_Y.Data(), N + 1, s.Color_Blue);
             break;
         case 2:
             for (int i = 0; i <= N; ++i) Polar_Vector(pic, i);

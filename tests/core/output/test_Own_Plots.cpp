@@ -9,7 +9,7 @@
 #include "model/Mod_Main.h"
 #include "model/Mod_Plotsubs.h"
 #include "output/Own_Plots.h"
-#include "output/mod_Common2.h"
+#include "output/Chart_Drawing.h"
 
 namespace {
 constexpr int32_t Blue = 0x0000FF, Green = 0x00FF00;
