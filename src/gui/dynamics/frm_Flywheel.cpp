@@ -24,27 +24,17 @@ constexpr float Default_Fluctuation = 0.05f;
 // Graph-control palette numbers of the three background choices.
 constexpr int16_t Back_Palette[3] = {15, 1, 7};
 
-template <class W>
-W* Named(W* w, const QString& name)
-{
-    w->setObjectName(name);
-    return w;
-}
-
-// A caption over its value and unit.
+// A caption beside its value and unit, in one row of the frame.
 void Add_Torque_Column(QGridLayout* grid, int column, const char* caption, QLabel* value, QLabel* unit)
 {
-    auto* title = new QLabel(caption);
-    title->setAlignment(Qt::AlignCenter);
     value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setMinimumWidth(64);
-    auto* row = new QHBoxLayout;
-    row->setSpacing(3);
-    row->addWidget(value, 1);
-    row->addWidget(unit);
-    grid->addWidget(title, 0, column);
-    grid->addLayout(row, 1, column);
+    value->setMinimumWidth(48);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->addWidget(new QLabel(caption), 0, 3 * column);
+    grid->addWidget(value, 0, 3 * column + 1);
+    grid->addWidget(unit, 0, 3 * column + 2);
+    grid->setColumnStretch(3 * column + 1, 1);
 }
 
 // The leading number of the coefficient box as a 32-bit float. A number too large for a float
@@ -72,38 +62,29 @@ frm_Flywheel::frm_Flywheel() : Screen("frm_Flywheel", Flywheel_Width, Flywheel_H
 
 void frm_Flywheel::Build()
 {
-    menu_bar = new QMenuBar(this);
-    mnu_Help = Named(menu_bar->addAction("Help"), "mnu_Help");
+    Build_Output_Layout(*this, *this, Help_Menu);
 
-    // Left: both torque curves, the one without the flywheel on top.
-    auto* graphs = new QVBoxLayout;
+    // Both torque curves, the one without the flywheel on top.
     for (int g = 0; g <= 1; ++g) {
-        grf_Plot[g] = Named(new Graph_Control(this), QString("grf_Plot_%1").arg(g));
-        QSizePolicy keep = grf_Plot[g]->sizePolicy();
+        grf_Plot[g] = Named_Control(new Graph_Control(this), QString("grf_Plot_%1").arg(g));
+        QSizePolicy keep(QSizePolicy::Expanding, QSizePolicy::Expanding);
         keep.setRetainSizeWhenHidden(true);
-        keep.setHorizontalPolicy(QSizePolicy::Expanding);
-        keep.setVerticalPolicy(QSizePolicy::Expanding);
         grf_Plot[g]->setSizePolicy(keep);
-        graphs->addWidget(grf_Plot[g], 1);
+        Content->addWidget(grf_Plot[g], 1);
     }
 
-    // Right: header, coefficient and background, the extremes, the energy table.
-    lbl_Header = Named(new QLabel(this), "lbl_Header");
-    lbl_Header->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lbl_Header->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lbl_Header->setMinimumHeight(52);
-
-    fra_Fluct = Named(new QGroupBox("Coef Fluctuation", this), "fra_Fluct");
-    txt_Fluct = Named(new QLineEdit("0.05", fra_Fluct), "txt_Fluct");
+    // Beside them: coefficient and background, the extremes, the energy table.
+    fra_Fluct = Named_Control(new QGroupBox("Coef Fluctuation", this), "fra_Fluct");
+    txt_Fluct = Named_Control(new QLineEdit("0.05", fra_Fluct), "txt_Fluct");
     txt_Fluct->setMaximumWidth(90);
     auto* fluct = new QHBoxLayout(fra_Fluct);
     fluct->addWidget(txt_Fluct);
 
-    fra_Back = Named(new QGroupBox("Background", this), "fra_Back");
+    fra_Back = Named_Control(new QGroupBox("Background", this), "fra_Back");
     auto* back = new QHBoxLayout(fra_Back);
     const char* const back_captions[] = {"White", "Blue", "Gray"};
     for (int i = 0; i <= 2; ++i) {
-        opt_Back[i] = Named(new QRadioButton(back_captions[i], fra_Back), QString("opt_Back_%1").arg(i));
+        opt_Back[i] = Named_Control(new QRadioButton(back_captions[i], fra_Back), QString("opt_Back_%1").arg(i));
         back->addWidget(opt_Back[i]);
     }
     opt_Back[0]->setChecked(true);
@@ -113,54 +94,37 @@ void frm_Flywheel::Build()
     settings->addWidget(fra_Back, 1);
 
     for (int i = 0; i <= 3; ++i) {
-        lbl_Torque[i] = Named(new QLabel(this), QString("lbl_Torque_%1").arg(i));
-        lbl_Unit[i] = Named(new QLabel(this), QString("lbl_Unit_%1").arg(i));
+        lbl_Torque[i] = Named_Control(new QLabel(this), QString("lbl_Torque_%1").arg(i));
+        lbl_Unit[i] = Named_Control(new QLabel(this), QString("lbl_Unit_%1").arg(i));
     }
-    fra_Without = Named(new QGroupBox("Without Flywheel", this), "fra_Without");
+    fra_Without = Named_Control(new QGroupBox("Without Flywheel", this), "fra_Without");
     auto* without = new QGridLayout(fra_Without);
     Add_Torque_Column(without, 0, "Tmax", lbl_Torque[0], lbl_Unit[0]);
     Add_Torque_Column(without, 1, "Tmin", lbl_Torque[2], lbl_Unit[2]);
-    fra_With = Named(new QGroupBox("With Flywheel", this), "fra_With");
+    fra_With = Named_Control(new QGroupBox("With Flywheel", this), "fra_With");
     auto* with = new QGridLayout(fra_With);
     Add_Torque_Column(with, 0, "Tmax", lbl_Torque[1], lbl_Unit[1]);
     Add_Torque_Column(with, 1, "Tmin", lbl_Torque[3], lbl_Unit[3]);
     auto* extremes = new QVBoxLayout;
+    extremes->setSpacing(4);
     extremes->addWidget(fra_Without);
     extremes->addWidget(fra_With);
 
-    fra_Energy = Named(new QGroupBox("Energy Under Torque Curve", this), "fra_Energy");
-    pct_Pict1 = Named(new Picture_Box(fra_Energy), "pct_Pict1");
-    pct_Pict1->setMinimumSize(290, 280);
+    fra_Energy = Named_Control(new QGroupBox("Energy Under Torque Curve", this), "fra_Energy");
+    pct_Pict1 = Named_Control(new Picture_Box(fra_Energy), "pct_Pict1");
+    pct_Pict1->setMinimumSize(280, 200);
     auto* energy = new QVBoxLayout(fra_Energy);
     energy->addWidget(pct_Pict1);
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(lbl_Header);
-    right->addLayout(settings);
-    right->addLayout(extremes);
-    right->addWidget(fra_Energy, 1);
+    Side->addLayout(settings);
+    Side->addLayout(extremes);
+    Side->addWidget(fra_Energy, 1);
 
-    // Commands along the bottom.
-    auto button = [this](const char* name, const char* caption) { return Named(new QPushButton(caption, this), name); };
-    cmd_Calc = button("cmd_Calc", "&Calculate");
-    cmd_Print = button("cmd_Print", "&Print Form");
-    cmd_copy = button("cmd_copy", "C&opy");
-    cmd_Cancel = button("cmd_Cancel", "< &Back");
-    cmd_Done = button("cmd_Done", "&Next >");
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmd_Calc, cmd_Print, cmd_copy}) buttons->addWidget(b);
-    buttons->addStretch(1);
-    buttons->addWidget(cmd_Cancel);
-    buttons->addWidget(cmd_Done);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(graphs, 3);
-    columns->addLayout(right, 2);
-    auto* root = new QVBoxLayout(this);
-    root->setMenuBar(menu_bar);
-    root->setContentsMargins(8, 4, 8, 8);
-    root->addLayout(columns, 1);
-    root->addLayout(buttons);
+    cmd_Calc = Command("cmd_Calc", "&Calculate");
+    cmd_Print = Command("cmd_Print", "&Print Form");
+    cmd_copy = Command("cmd_copy", "C&opy");
+    cmd_Cancel = Back_Command("cmd_Cancel");
+    cmd_Done = Next_Command("cmd_Done");
 }
 
 void frm_Flywheel::Wire()

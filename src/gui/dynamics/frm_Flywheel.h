@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <array>
@@ -14,9 +13,9 @@
 #include "platform/Graph_Control.h"
 #include "platform/Picture_Box.h"
 #include "platform/Screen.h"
-#include "shell/mod_Common.h"
+#include "shell/Output_Layout.h"
 
-class frm_Flywheel : public Screen, public Has_Header {
+class frm_Flywheel : public Screen, public Output_Layout {
     Q_OBJECT
 public:
     frm_Flywheel();
@@ -38,8 +37,6 @@ public:
     QPushButton* cmd_Print;
     QPushButton* cmd_copy;
     Common_Dialog CommonDialog1;
-    QMenuBar* menu_bar;
-    QAction* mnu_Help;
 
     // Set by every change of the coefficient's text; cleared at activation and on acceptance.
     bool Fluct_Changed = false;
