@@ -147,6 +147,13 @@ void Own_Chart::Place()
         Centre_On(pnl_X2, x_at(0.5), x_row, x_width);
         Centre_On(pnl_X3, x_at(0.75), x_row, x_width);
         Centre_On(pnl_Xmax, x_at(1), x_row, x_width);
+        // The end value would reach past the picture's edge: it ends there instead.
+        if (pnl_Xmax->geometry().right() >= w) {
+            pnl_Xmax->move(w - x_width, pnl_Xmax->y());
+            pnl_Xmax->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        } else {
+            pnl_Xmax->setAlignment(Qt::AlignCenter);
+        }
         pnl_BottomTitle->setGeometry(x_at(0), std::min(h - Row_Height, x_row + Row_Height), x_at(1) - x_at(0), Row_Height);
     } else {
         for (auto [l, v] : {std::pair{pnl_Ymax, 1.0}, {pnl_zero, 0.0}, {pnl_Ymin, -1.0}})
