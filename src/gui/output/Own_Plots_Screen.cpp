@@ -30,6 +30,13 @@ void Put(QLabel* label, const std::string& text)
     if (label) label->setText(Q_Text(text));
 }
 
+// Chart g of the screen; a chart the screen does not have is the subscript error.
+Own_Chart& Chart_Of(Own_Plot_Controls& Form, int g)
+{
+    if (g < 0 || g >= static_cast<int>(Form.Chart.size()) || !Form.Chart[static_cast<size_t>(g)]) Raise(Err::Subscript);
+    return *Form.Chart[static_cast<size_t>(g)];
+}
+
 void Put_Run_Labels(Own_Plot_Controls& Form)
 {
     if (store().Calc_Type == Time_Steps)
@@ -43,7 +50,7 @@ void MyPlotSetup(Own_Plot_Controls& Form, int16_t& NumGraphs)
 {
     Trap_Errors("MyPlotSetup", [&] {
         Titlebox(Form);
-        for (int g = 0; g < NumGraphs; ++g) Put(Form.Chart.at(static_cast<size_t>(g))->pnl_BottomTitle, Bottom_Title());
+        for (int g = 0; g < NumGraphs; ++g) Put(Chart_Of(Form, g).pnl_BottomTitle, Bottom_Title());
         Put_Angle_Labels(Form);
         Form.fra_Initial->setVisible(true);
         Put_Coordinate_Labels(Form, store().Coord_System);
@@ -54,7 +61,7 @@ void MyPlot(Own_Plot_Controls& Form, const Accepted_Functions& SelectForm, int16
 {
     Trap_Errors("MyPlot", [&] {
         for (int g = 0; g < NumGraphs; ++g) {
-            Own_Chart& c = *Form.Chart.at(static_cast<size_t>(g));
+            Own_Chart& c = Chart_Of(Form, g);
             Chart_Canvas pic(*c.pct_Plot);
             Chart_Panels p = Draw_Chart(pic, static_cast<int16_t>(g), NumGraphs, SelectForm);
             Put(c.pnl_LeftTitle, p.LeftTitle);
@@ -95,7 +102,7 @@ void MyPolarPlotSetup(frm_MyPlot4& Form)
 void MyPolarPlot(frm_MyPlot4& Form, const Accepted_Functions& SelectForm)
 {
     Trap_Errors("MyPolarPlot", [&] {
-        Own_Chart& c = *Form.Chart[0];
+        Own_Chart& c = Chart_Of(Form, 0);
         Chart_Canvas pic(*c.pct_Plot);
         Polar_Panels p;
         if (!Draw_Polar(pic, SelectForm, p)) return;
