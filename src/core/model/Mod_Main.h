@@ -126,6 +126,12 @@ struct Model_Store {
     float Pen_X = 0, Pen_Y = 0;
     int16_t First_Step = 0, Last_Step = 0, Step_Increment = 0;
 
+    // Own-drawn plots: whether the last window could be set, the scale of the chart being drawn,
+    // the points of the polar plot by step
+    bool Plot_Failed = false;
+    float Plot_Scale_Y = 0;
+    Step_Float Polar_X, Polar_Y;
+
     // Selection record: the number of functions accepted for output
     int16_t Num_Functions = 0;
 

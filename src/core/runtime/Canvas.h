@@ -11,6 +11,11 @@ public:
     virtual void Scale(float x1, float y1, float x2, float y2) = 0;
     virtual void Line(float x1, float y1, float x2, float y2, int32_t colour) = 0;
     virtual void Line_To(float x2, float y2, int32_t colour) = 0;
+    // Lines from the current point through count points in turn; the pen ends at the last.
+    virtual void Polyline_To(const float* x, const float* y, int count, int32_t colour)
+    {
+        for (int i = 0; i < count; ++i) Line_To(x[i], y[i], colour);
+    }
     virtual void Circle(float x, float y, float radius, int32_t colour) = 0;
     virtual void PSet(float x, float y, int32_t colour) = 0;
     virtual void Set_Draw_Mode(int mode) = 0;

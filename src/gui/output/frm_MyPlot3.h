@@ -1,8 +1,12 @@
 // The four-chart plot screen the program draws itself.
 #pragma once
-#include "shell/Pending_Screen.h"
+#include "output/Own_Cartesian_Form.h"
 
-class frm_MyPlot3 : public Pending_Screen {
+class frm_MyPlot3 : public Own_Cartesian_Form {
+    Q_OBJECT
 public:
-    frm_MyPlot3() : Pending_Screen("frm_MyPlot3") {}
+    frm_MyPlot3() : Own_Cartesian_Form("frm_MyPlot3", 4) {}
+
+protected:
+    Screen& Selection_Screen() override;
 };

@@ -1,8 +1,12 @@
 // The two-chart plot screen the program draws itself.
 #pragma once
-#include "shell/Pending_Screen.h"
+#include "output/Own_Cartesian_Form.h"
 
-class frm_Myplot2 : public Pending_Screen {
+class frm_Myplot2 : public Own_Cartesian_Form {
+    Q_OBJECT
 public:
-    frm_Myplot2() : Pending_Screen("frm_Myplot2") {}
+    frm_Myplot2() : Own_Cartesian_Form("frm_Myplot2", 2) {}
+
+protected:
+    Screen& Selection_Screen() override;
 };

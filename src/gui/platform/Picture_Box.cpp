@@ -129,6 +129,22 @@ void Picture_Box::Line(double x1, double y1, double x2, double y2, int32_t colou
 
 void Picture_Box::Line_To(double x, double y, int32_t colour) { Line(current_x_, current_y_, x, y, colour); }
 
+void Picture_Box::Polyline_To(const float* x, const float* y, int count, int32_t colour)
+{
+    if (count <= 0) return;
+    Fit_Image();
+    QPolygonF points;
+    points.reserve(count + 1);
+    points << To_Pixels(current_x_, current_y_);
+    for (int i = 0; i < count; ++i) points << To_Pixels(x[i], y[i]);
+    QPainter painter(&image_);
+    Prepare_Pen(painter, colour);
+    painter.drawPolyline(points);
+    current_x_ = x[count - 1];
+    current_y_ = y[count - 1];
+    update();
+}
+
 void Picture_Box::Circle(double x, double y, double radius, int32_t colour)
 {
     Fit_Image();

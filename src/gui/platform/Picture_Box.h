@@ -47,6 +47,8 @@ public:
     void Line(double x1, double y1, double x2, double y2, int32_t colour = Fore);
     // Line from the pen to (x, y).
     void Line_To(double x, double y, int32_t colour = Fore);
+    // Lines from the pen through count points in turn, in one pass (a curve of many points).
+    void Polyline_To(const float* x, const float* y, int count, int32_t colour = Fore);
     // Circle round (x, y); the radius is in x units and the circle stays round on a stretched scale.
     void Circle(double x, double y, double radius, int32_t colour = Fore);
     void PSet(double x, double y, int32_t colour = Fore);

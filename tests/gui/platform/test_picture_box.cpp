@@ -60,6 +60,26 @@ private slots:
         QCOMPARE(Pixel(box, 10, 90), QRgb(Black));
     }
 
+    void a_curve_in_one_pass_draws_what_its_lines_draw()
+    {
+        Picture_Box by_lines, in_one;
+        const float x[] = {3, 7, 12, 19}, y[] = {8, 1, 6, 2};
+        for (Picture_Box* box : {&by_lines, &in_one}) {
+            box->resize(200, 100);
+            box->Cls();
+            box->Scale(0, 10, 20, 0);
+            box->PSet(1, 1, Blue);
+        }
+        for (int i = 0; i < 4; ++i) by_lines.Line_To(x[i], y[i], Blue);
+        in_one.Polyline_To(x, y, 4, Blue);
+        int differ = 0;
+        for (int py = 0; py < 100; ++py)
+            for (int px = 0; px < 200; ++px) differ += Pixel(in_one, px, py) != Pixel(by_lines, px, py);
+        QVERIFY(differ <= 4);  // at most a pixel at a joint
+        QCOMPARE(Count(in_one, Blue), Count(by_lines, Blue));
+        QCOMPARE(std::pair(in_one.CurrentX(), in_one.CurrentY()), std::pair(19.0, 2.0));
+    }
+
     void circles_stay_round_on_a_stretched_scale()
     {
         Picture_Box box;
