@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "model/Mod_Main.h"
+#include "output/Own_Plot_Form.h"
 #include "platform/Control_Events.h"
 #include "selection/Plot_Selection.h"
 #include "selection/frm_PlotType.h"
@@ -361,14 +362,14 @@ void Plot_Select_Screen::Back_Click()
     type.Show_Modal();
 }
 
-void Plot_Select_Screen::Next_By_Style(Screen& own, Screen& graph)
+void Plot_Select_Screen::Next_By_Style(Own_Plot_Form& own, Screen& graph)
 {
     Model_Store& s = store();
     Set_Coordinate_Frame();
     Hide();
     opt_Plotstyle_Click();
     if (s.Plot_Style == Style_Aligned) {
-        // TODO(plots-own): MyPlotSetup(own, s.Num_Plots) once the own-drawn routines are on main.
+        MyPlotSetup(own, s.Num_Plots);
         Centerform(own);
         own.Show_Modal();
     } else if (s.Plot_Style == Style_Annotated) {

@@ -18,6 +18,8 @@
 #include "selection/Layout_Sketch.h"
 #include "selection/Selection_Role.h"
 
+class Own_Plot_Form;
+
 class Plot_Select_Screen : public Screen, public Selection_Role {
     Q_OBJECT
 public:
@@ -83,7 +85,7 @@ protected:
     QPushButton* Back_Button() const { return back_; }
     // Next of the two- and four-chart screens: the own-drawn screen for "Aligned", the graph
     // screen for "Annotated".
-    void Next_By_Style(Screen& own, Screen& graph);
+    void Next_By_Style(Own_Plot_Form& own, Screen& graph);
 
 private:
     void Build();

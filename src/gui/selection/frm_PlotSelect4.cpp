@@ -54,7 +54,7 @@ void frm_PlotSelect4::cmd_Done_Click()
     s.Num_Functions = 1;
     Leave_For_Plot();
     frm_MyPlot4& plot = Form<frm_MyPlot4>();
-    // TODO(plots-own): MyPolarPlotSetup(plot) once the own-drawn routines are on main.
+    MyPolarPlotSetup(plot);
     Centerform(plot);
     plot.Show_Modal();
 }

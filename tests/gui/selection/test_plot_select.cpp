@@ -207,6 +207,7 @@ private slots:
         QCOMPARE(s.Num_Functions, int16_t(2));
         QCOMPARE(Next_Opens(two), static_cast<Screen*>(&Form<frm_Myplot2>()));
         QVERIFY(s.Plot_Style == 1 && s.Num_Plots == 2);
+        QCOMPARE(Form<frm_Myplot2>().Chart[1]->pnl_LeftTitle->text(), QString("Accel I 3,4"));
 
         // presets fill both slots; their Clear empties them again
         Open<frm_PlotSelect2>();
@@ -288,6 +289,7 @@ private slots:
         QCOMPARE(polar.Accepted.Function[0], std::string("Accel CP"));
         polar.opt_Coord[1]->setChecked(true);
         QCOMPARE(Next_Opens(polar), static_cast<Screen*>(&Form<frm_MyPlot4>()));
+        QVERIFY(Form<frm_MyPlot4>().lbl_Header2->text().contains("Accel CP"));
         QVERIFY(s.Coord_System == 2 && s.Num_Functions == 1 && s.Num_Plots == 1);
         QVERIFY(polar.opt_Coord[0]->isChecked() && !polar.isVisible());
 
