@@ -1,8 +1,13 @@
-// The single-chart graph plot screen.
+// The single-chart graph plot screen: up to four functions as curves of one chart.
 #pragma once
-#include "shell/Pending_Screen.h"
+#include "output/Graph_Plot_Screen.h"
 
-class frm_Plot1 : public Pending_Screen {
+class frm_Plot1 : public Graph_Plot_Screen {
+    Q_OBJECT
 public:
-    frm_Plot1() : Pending_Screen("frm_Plot1") {}
+    frm_Plot1();
+
+protected:
+    Screen& Selection_Screen() override;
+    void Chart_Functions() override;
 };
