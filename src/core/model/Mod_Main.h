@@ -132,6 +132,17 @@ struct Model_Store {
     // Selection record: the output layout and the slot being fetched; the first report title
     int16_t Plot_Type = 0, Num_Plots = 0, Plot_Slot = 0;
     std::string Report_Title;
+
+    // Selection record: the columns of a table, the plot style, where a table goes, its decimals;
+    // the polar drawing choices
+    int16_t Num_Columns = 0, Plot_Style = 0, Print_Destination = 0, Print_Decimals = 0;
+    bool Show_Envelope = false, Show_Vectors = false;
+    int16_t Polar_Mode = 0;
+
+    // Report titles and headings of the x column; the unit of the column being printed; the size
+    // of the last grid listing
+    std::string Report_Title2, X_Heading1, X_Heading2, X_Heading3, Column_Unit;
+    int16_t Grid_Rows = 0, Grid_Cols = 0;
 };
 
 Model_Store& store();

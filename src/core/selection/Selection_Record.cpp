@@ -16,6 +16,14 @@ void Set_Component(const std::string& Name, int16_t Slot)
     });
 }
 
+void Set_Polar_Mode()
+{
+    Model_Store& s = store();
+    if (s.Show_Envelope && !s.Show_Vectors) s.Polar_Mode = 1;
+    else if (s.Show_Vectors && !s.Show_Envelope) s.Polar_Mode = 2;
+    else if (s.Show_Envelope && s.Show_Vectors) s.Polar_Mode = 3;
+}
+
 std::vector<std::string> Load_Components()
 {
     std::vector<std::string> items;

@@ -8,6 +8,10 @@
 // Comp_Code(Slot) = 0..3 for "X", "Y", "Mag", "Ang"; any other name changes nothing.
 void Set_Component(const std::string& Name, int16_t Slot);
 
+// Polar_Mode from the polar drawing choices: 1 envelope only, 2 vectors only, 3 both; neither
+// leaves it as it was.
+void Set_Polar_Mode();
+
 // The items of a component list: "X", "Y", "Mag", "Ang".
 std::vector<std::string> Load_Components();
 

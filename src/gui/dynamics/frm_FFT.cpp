@@ -13,7 +13,6 @@
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
 #include "runtime/Ui_Port.h"
-#include "selection/Selection_Lists.h"
 #include "selection/Selection_Record.h"
 #include "shell/frm_Help.h"
 
@@ -65,18 +64,18 @@ void frm_FFT::Build()
     lbl_Header->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lbl_Header->setMinimumHeight(52);
 
-    fra_Function = Named(new QGroupBox("Function for FFT", this), "fra_Function");
-    cmb_Var1 = Named(new Combo_Box(true, fra_Function), "cmb_Var1");
-    cmb_Com1 = Named(new Combo_Box(true, fra_Function), "cmb_Com1");
-    cmb_Harmonics = Named(new Combo_Box(true, fra_Function), "cmb_Harmonics");
+    fra_Function1 = Named(new QGroupBox("Function for FFT", this), "fra_Function1");
+    cmb_Var1 = Named(new Combo_Box(true, fra_Function1), "cmb_Var1");
+    cmb_Com1 = Named(new Combo_Box(true, fra_Function1), "cmb_Com1");
+    cmb_Harmonics = Named(new Combo_Box(true, fra_Function1), "cmb_Harmonics");
     cmb_Harmonics->Set_Text("15");
-    cmd_Clear1 = Named(new QPushButton("&Clear", fra_Function), "cmd_Clear1");
-    auto* function = new QGridLayout(fra_Function);
-    function->addWidget(new QLabel("Variable", fra_Function), 0, 0);
+    cmd_Clear1 = Named(new QPushButton("&Clear", fra_Function1), "cmd_Clear1");
+    auto* function = new QGridLayout(fra_Function1);
+    function->addWidget(new QLabel("Variable", fra_Function1), 0, 0);
     function->addWidget(cmb_Var1, 0, 1);
-    function->addWidget(new QLabel("Component", fra_Function), 1, 0);
+    function->addWidget(new QLabel("Component", fra_Function1), 1, 0);
     function->addWidget(cmb_Com1, 1, 1);
-    function->addWidget(new QLabel("No of Harmonics", fra_Function), 2, 0);
+    function->addWidget(new QLabel("No of Harmonics", fra_Function1), 2, 0);
     function->addWidget(cmb_Harmonics, 2, 1);
     function->addWidget(cmd_Clear1, 3, 1, Qt::AlignRight);
     function->setColumnStretch(1, 1);
@@ -105,7 +104,7 @@ void frm_FFT::Build()
 
     auto* right = new QVBoxLayout;
     right->addWidget(lbl_Header);
-    right->addWidget(fra_Function);
+    right->addWidget(fra_Function1);
     right->addLayout(options);
     right->addWidget(lbl_Header2);
     right->addStretch(1);
@@ -157,7 +156,7 @@ void frm_FFT::Form_Load()
 {
     auto quiet = Suspend_Events();
     for (Graph_Control* g : grf_Plot) g->GridStyle(0);
-    Load_Components(*cmb_Com1);
+    Load_Components(cmb_Com1);
     cmb_Com1->Set_List_Index(0);
     Set_Component(cmb_Com1->Text(), 1);
     cmb_Harmonics->Set_Text("15");
@@ -177,7 +176,7 @@ void frm_FFT::Form_Activate()
     cmd_Done->setEnabled(false);
     {
         auto quiet = Suspend_Events();
-        Load_Variables(*cmb_Var1);
+        Load_Variables(cmb_Var1);
     }
     cmb_Var1->setEnabled(true);
     Set_Focus(cmb_Var1);

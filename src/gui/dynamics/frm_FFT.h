@@ -16,23 +16,20 @@
 #include "platform/Common_Dialog.h"
 #include "platform/Graph_Control.h"
 #include "platform/Screen.h"
+#include "selection/Selection_Role.h"
 #include "shell/mod_Common.h"
 
-class frm_FFT : public Screen, public Has_Header, public Has_Graph_Styles {
+// Its function box is slot 1 of a selection screen (variable, component, Clear, Next).
+class frm_FFT : public Screen, public Has_Header, public Has_Graph_Styles, public Selection_Role {
     Q_OBJECT
 public:
     frm_FFT();
 
-    QGroupBox* fra_Function;
-    Combo_Box* cmb_Var1;
-    Combo_Box* cmb_Com1;
     Combo_Box* cmb_Harmonics;
-    QPushButton* cmd_Clear1;
     QGroupBox* fra_Grid;
     QGroupBox* fra_Style;
     QLabel* lbl_Header2;
     QPushButton* cmd_Calc;
-    QPushButton* cmd_Done;
     QPushButton* cmd_Cancel;
     QPushButton* cmd_Print;
     QPushButton* cmd_copy;

@@ -14,6 +14,7 @@
 
 #include "platform/Combo_Box.h"
 #include "platform/Screen.h"
+#include "platform/Simple_Combo.h"
 
 namespace {
 // Focus and key events of one control, turned into the classic events.
@@ -117,6 +118,16 @@ void On_Click(Screen& s, Combo_Box* combo, Handler h)
     QObject::connect(combo, &Combo_Box::Click, &s, Guarded(s, std::move(h)));
 }
 
+void On_Click(Screen& s, Simple_Combo* combo, Handler h)
+{
+    QObject::connect(combo, &Simple_Combo::Click, &s, Guarded(s, std::move(h)));
+}
+
+void On_Double_Click(Screen& s, Simple_Combo* combo, Handler h)
+{
+    QObject::connect(combo, &Simple_Combo::Double_Click, &s, Guarded(s, std::move(h)));
+}
+
 void On_Click(Screen& s, QAction* menu_item, Handler h)
 {
     QObject::connect(menu_item, &QAction::triggered, &s, Guarded(s, std::move(h)));
@@ -130,6 +141,11 @@ void On_Change(Screen& s, QLineEdit* box, Handler h)
 void On_Change(Screen& s, Combo_Box* combo, Handler h)
 {
     QObject::connect(combo, &Combo_Box::Change, &s, Guarded(s, std::move(h)));
+}
+
+void On_Change(Screen& s, Simple_Combo* combo, Handler h)
+{
+    QObject::connect(combo, &Simple_Combo::Change, &s, Guarded(s, std::move(h)));
 }
 
 void On_Change(Screen& s, QScrollBar* bar, Handler h)
@@ -167,6 +183,10 @@ void Select_All_On_Focus(QWidget* control)
 {
     auto* box = qobject_cast<QLineEdit*>(control);
     if (auto* combo = qobject_cast<QComboBox*>(control)) box = combo->lineEdit();
+    if (auto* simple = qobject_cast<Simple_Combo*>(control)) {
+        box = simple->Edit();
+        control = box;
+    }
     if (!box) return;
     // Deferred: the mouse press that gave the focus would otherwise undo the selection.
     Control_Filter::Of(control)->got_focus.push_back([box] {

@@ -16,6 +16,7 @@ class QRadioButton;
 class QScrollBar;
 class QWidget;
 class Combo_Box;
+class Simple_Combo;
 class Screen;
 
 using Handler = std::function<void()>;
@@ -27,11 +28,15 @@ void On_Click(Screen& s, QCheckBox* box, std::function<void(bool)> h);
 void On_Click(Screen& s, QRadioButton* option, Handler h);
 // A list choice by the user or a list index set by code.
 void On_Click(Screen& s, Combo_Box* combo, Handler h);
+void On_Click(Screen& s, Simple_Combo* combo, Handler h);
 void On_Click(Screen& s, QAction* menu_item, Handler h);
+// A double click on an item of a simple combo's open list.
+void On_Double_Click(Screen& s, Simple_Combo* combo, Handler h);
 
 void On_Change(Screen& s, QLineEdit* box, Handler h);
 // Typing in the edit part, or a text set by code.
 void On_Change(Screen& s, Combo_Box* combo, Handler h);
+void On_Change(Screen& s, Simple_Combo* combo, Handler h);
 // The value settled: an arrow or track click, the thumb released, or a value set by code.
 void On_Change(Screen& s, QScrollBar* bar, Handler h);
 // The thumb is being dragged.
