@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/Screen.h"
-#include "runtime/Report_Error.h"
+#include "selection/Selection_Role.h"
 
 namespace {
 // The side panel keeps its width when the screen grows: the charts or grid take the rest.
@@ -162,9 +162,4 @@ QPushButton* Output_Layout::Next_Command(const char* name)
     return button;
 }
 
-void Put_Coordinate_Labels(Output_Layout& Form, int16_t Local)
-{
-    Trap_Errors("Put_Coordinate_Labels", [&] {
-        if (Form.lbl_Coord) Form.lbl_Coord->setText(Local != 0 ? "Local Rotating" : "Global");
-    });
-}
+void Put_Coordinate_Labels(Output_Layout& Form, int16_t Local) { Put_Coordinate_Labels(Form.lbl_Coord, Local); }
