@@ -150,6 +150,10 @@ private slots:
             QCOMPARE(plot.chk_Line->text(), QString("Lines"));
             QCOMPARE(plot.chk_Sticks->text(), QString("Fills"));
             QCOMPARE(plot.lbl_Header3->text(), QString(""));
+            // Legends too wide to stand beside a narrow chart go under it, whole.
+            const Graph_Control::Layout narrow = c.Compute_Layout(QRectF(0, 0, 300, 400));
+            QVERIFY(narrow.legend_below && narrow.plot.bottom() < narrow.legend.top());
+            QVERIFY(!c.Compute_Layout(QRectF(0, 0, 1600, 400)).legend_below);
         });
     }
 
