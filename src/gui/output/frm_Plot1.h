@@ -8,6 +8,8 @@ public:
     frm_Plot1();
 
 protected:
+    // A click on the screen replots it, as one on the chart does.
+    void mouseReleaseEvent(QMouseEvent* event) override;
     Screen& Selection_Screen() override;
     void Chart_Functions() override;
 };
