@@ -16,7 +16,7 @@ Graph_Control& Chart(Graph_Plot_Form& Form, int g)
     return *Form.grf_Plot[static_cast<size_t>(g)];
 }
 
-// The points of set `set`: value and x label of each.
+// The points of the addressed curve: value and x label of each.
 void Write_Points(Graph_Control& plot, const std::vector<float>& values, const std::vector<std::string>& labels)
 {
     for (size_t i = 0; i < values.size(); ++i) {
