@@ -16,6 +16,7 @@ void Fill_Run()
     s.Num_Steps = Max_Steps;
     for (int i = 0; i <= Max_Steps; ++i) {
         double t = 2 * 3.141592653589793 * i / Max_Steps;
+        s.Step_Valid(i) = -1;
         float th[4] = {static_cast<float>(t * 57.29578), static_cast<float>(40 + 10 * std::sin(t)),
                        static_cast<float>(120 + 15 * std::cos(t)), static_cast<float>(-t * 57.29578)};
         for (int k = 0; k < 4; ++k) {

@@ -7,7 +7,8 @@ using Link_CG_Array = Array2<float, 0, 5, 0, 1>;
 using Force_Array = Array3<float, 0, Max_Steps, 0, 9, 0, 1>;
 using Torque_Array = Array2<float, 0, Max_Steps, 0, 4>;
 
-// Solves steps 0..Num_Steps. A gear ratio of 0 raises the division-by-zero error before any step
-// is touched; a singular system is reported and ends the run with the flags unchanged.
+// Solves steps 0..Num_Steps; a step that did not assemble gets zero forces and CG motion. A gear
+// ratio of 0 raises the division-by-zero error before any step is touched; a singular system or a
+// result beyond the float range is reported once and ends the run with the flags unchanged.
 void Force_Analysis(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Array& Link_CG,
                     Force_Array& Force_Data, Torque_Array& Torque_Data);

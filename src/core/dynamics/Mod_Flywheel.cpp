@@ -1,6 +1,8 @@
 #include "dynamics/Mod_Flywheel.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 #include "model/Mod_Numeric.h"
 #include "runtime/Number_Text.h"
@@ -48,10 +50,10 @@ void Print_Table(Fly_Result& r, const std::string& unit)
 }
 }  // namespace
 
-void Flywheel(const Torque_Array& T, int From, int To, float Step, float Tavg, Lobe_Areas& Neg, Lobe_Areas& Pos,
+bool Flywheel(const Torque_Array& T, int From, int To, float Step, float Tavg, Lobe_Areas& Neg, Lobe_Areas& Pos,
               int16_t& C, int16_t& S, int Fixed, const std::string& Mode)
 {
-    Trap_Errors("Flywheel", [&] {
+    return Trap_Errors("Flywheel", [&] {
         auto value = [&](int i) { return Mode == "Pointer_I" ? T(Fixed, i) : T(i, Fixed); };
         Pos.assign(2, 0.0f);
         Neg.assign(2, 0.0f);
@@ -65,13 +67,14 @@ void Flywheel(const Torque_Array& T, int From, int To, float Step, float Tavg, L
                 if (p == 1 && !sign_set) S = 1, sign_set = true;
                 if (in_neg) ++n;
                 in_pos = true, in_neg = false;
-                Area(Pos, p) += area;
             } else {
                 if (n == 1 && !sign_set) S = -1, sign_set = true;
                 if (in_pos) ++p;
                 in_neg = true, in_pos = false;
-                Area(Neg, n) += area;
             }
+            float& lobe = cur >= 0 ? Area(Pos, p) : Area(Neg, n);
+            lobe += area;
+            if (!std::isfinite(lobe)) Raise(Err::Overflow);
             prev = cur;
         }
         C = static_cast<int16_t>(p + n);
@@ -84,13 +87,19 @@ Fly_Result Fly(float Cf, Torque_Array& Torque_Data)
     Trap_Errors("Fly", [&] {
         Model_Store& s = store();
         const int N = s.Num_Steps;
-        Average2(0, N, Torque_Data, "I_Pointer", 0, r.Tavg);
-        Flywheel(Torque_Data, 0, N, s.Delta_Theta_Rad, r.Tavg, r.Neg, r.Pos, r.C, r.S, 0, "I_Pointer");
+        // A failed part has been reported by its routine: the run ends there, once.
+        if (!Average2(0, N, Torque_Data, "I_Pointer", 0, r.Tavg)) return;
+        if (!Flywheel(Torque_Data, 0, N, s.Delta_Theta_Rad, r.Tavg, r.Neg, r.Pos, r.C, r.S, 0, "I_Pointer")) return;
         r.R = CInt((r.C + 1) / 2.0);
         Print_Table(r, s.Unit_Label(9));
+        // Kept whole or not at all: an overflow leaves the previous curve.
+        std::array<float, Max_Steps + 1> smoothed;
         for (int i = 0; i <= N; ++i)
-            s.Flywheel_Torque(i) = (Torque_Data(i, 0) - r.Tavg) * Cf + r.Tavg;
+            smoothed[static_cast<size_t>(i)] = CSng((static_cast<double>(Torque_Data(i, 0)) - r.Tavg) * Cf + r.Tavg);
+        for (int i = 0; i <= N; ++i) s.Flywheel_Torque(i) = smoothed[static_cast<size_t>(i)];
+        r.Done = true;
     });
+    store().Flywheel_Done = r.Done;
     return r;
 }
 

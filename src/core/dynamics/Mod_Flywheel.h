@@ -12,8 +12,9 @@ using Lobe_Areas = std::vector<float>;
 
 // Energy lobes of T(From..To) about Tavg by the trapezoid rule. Mode "I_Pointer" runs the first
 // index (T(i, Fixed)), "Pointer_I" the second. C is one more than the number of lobes; S the sign
-// of the first lobe (1, -1, 0 none). Errors are reported under "Flywheel".
-void Flywheel(const Torque_Array& T, int From, int To, float Step, float Tavg, Lobe_Areas& Neg, Lobe_Areas& Pos,
+// of the first lobe (1, -1, 0 none). Errors (an area beyond the float range) are reported under
+// "Flywheel"; the result is false then.
+bool Flywheel(const Torque_Array& T, int From, int To, float Step, float Tavg, Lobe_Areas& Neg, Lobe_Areas& Pos,
               int16_t& C, int16_t& S, int Fixed, const std::string& Mode);
 
 struct Fly_Result {
@@ -21,10 +22,12 @@ struct Fly_Result {
     Lobe_Areas Pos, Neg;
     int16_t C = 0, S = 0, R = 0;           // count, first-lobe sign, table rows
     std::vector<std::string> Lines;        // the pulse table, line by line
+    bool Done = false;                     // completed with finite results
 };
 
 // Average crank torque, lobes, the pulse table and Flywheel_Torque for Cf. Errors are reported
-// under "Fly".
+// once, under the name of the routine that met them ("Average2", "Flywheel", "Fly"), and end the
+// run; Flywheel_Done is set only by a run that completed.
 Fly_Result Fly(float Cf, Torque_Array& Torque_Data);
 
 struct Torque_Extremes {

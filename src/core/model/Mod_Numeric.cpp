@@ -31,11 +31,18 @@ void Cart_to_Polar(double X, double Y, double& R, double& Theta)
     });
 }
 
-void Rotate(float X, float Y, float Angle, int16_t Sign, float& Xr, float& Yr)
+void Rotate_Vector(float X, float Y, float Angle, int16_t Sign, float& Xr, float& Yr)
 {
     float phi = static_cast<float>(Sign * Angle * Deg_To_Rad);
-    Xr = static_cast<float>(X * std::cos(static_cast<double>(phi)) - Y * std::sin(static_cast<double>(phi)));
-    Yr = static_cast<float>(X * std::sin(static_cast<double>(phi)) + Y * std::cos(static_cast<double>(phi)));
+    const float x = static_cast<float>(X * std::cos(static_cast<double>(phi)) - Y * std::sin(static_cast<double>(phi)));
+    const float y = static_cast<float>(X * std::sin(static_cast<double>(phi)) + Y * std::cos(static_cast<double>(phi)));
+    if (!std::isfinite(x) || !std::isfinite(y)) Raise(Err::Overflow);
+    Xr = x, Yr = y;
+}
+
+void Rotate(float X, float Y, float Angle, int16_t Sign, float& Xr, float& Yr)
+{
+    Trap_Errors("Rotate", [&] { Rotate_Vector(X, Y, Angle, Sign, Xr, Yr); });
 }
 
 namespace {

@@ -17,6 +17,8 @@ double Atan2(double X, double Y);
 double Atan2D(double X, double Y);
 void Cart_to_Polar(double X, double Y, double& R, double& Theta);
 void Rotate(float X, float Y, float Angle, int16_t Sign, float& Xr, float& Yr);
+// The same without the trap: a result beyond the float range raises overflow, outputs untouched.
+void Rotate_Vector(float X, float Y, float Angle, int16_t Sign, float& Xr, float& Yr);
 
 // Matrix and vector of SimQ, indexed from 1 up to N (N at most 12).
 constexpr int SimQ_Max = 12;
@@ -39,8 +41,9 @@ template <typename Tbl>
 void MaxMin2(const Tbl& T, int Fixed, int From, int To, float& Max, float& Min, int& IMax, int& IMin);
 template <typename Tbl>
 void MaxMin2A(const Tbl& T, int Fixed, int From, int To, float& Max, float& Min, int& IMax, int& IMin);
+// False when an error was reported (Result unchanged).
 template <typename Tbl>
-void Average2(int From, int To, const Tbl& T, const std::string& Mode, int Fixed, float& Result);
+bool Average2(int From, int To, const Tbl& T, const std::string& Mode, int Fixed, float& Result);
 template <typename Arr1, typename Arr2>
 void GlobalMax(const Arr1& A1, const Arr2& A2, int From, int To, float& Result);
 

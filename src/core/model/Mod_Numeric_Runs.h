@@ -52,9 +52,9 @@ void MaxMin2A(const Tbl& T, int Fixed, int From, int To, float& Max, float& Min,
 }
 
 template <typename Tbl>
-void Average2(int From, int To, const Tbl& T, const std::string& Mode, int Fixed, float& Result)
+bool Average2(int From, int To, const Tbl& T, const std::string& Mode, int Fixed, float& Result)
 {
-    Trap_Errors("Average2", [&] {
+    return Trap_Errors("Average2", [&] {
         float sum = 0;
         for (int i = From; i <= To; ++i) {
             if (Mode == "I_Pointer")
@@ -62,6 +62,8 @@ void Average2(int From, int To, const Tbl& T, const std::string& Mode, int Fixed
             else if (Mode == "Pointer_I")
                 sum += T(Fixed, i);
         }
+        // The 32-bit sum overflows as the classic runtime's did.
+        if (!std::isfinite(sum)) Raise(Err::Overflow);
         int count = To - From + 1;
         Result = count != 0 ? sum / static_cast<float>(count) : sum;
     });

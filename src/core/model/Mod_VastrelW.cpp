@@ -224,24 +224,24 @@ void Solve_Step(int i, int16_t& Choice)
     Acc(i, 2, 1) = Single(Acc(i, 0, 1) + (-w3 * w3 * b * sn3 + al3 * b * cs3));
     Acc(i, 3, 0) = Single(Acc(i, 0, 0) + (-w3 * w3 * p * cs3d - al3 * p * sn3d));
     Acc(i, 3, 1) = Single(Acc(i, 0, 1) + (-w3 * w3 * p * sn3d + al3 * p * cs3d));
-    Rotate(Acc(i, 3, 0), Acc(i, 3, 1), s.Theta3_Deg, -1, Acc(i, 4, 0), Acc(i, 4, 1));
+    Rotate_Vector(Acc(i, 3, 0), Acc(i, 3, 1), s.Theta3_Deg, -1, Acc(i, 4, 0), Acc(i, 4, 1));
 
     const float link_angles[4] = {s.Step_Theta2, s.Step_Theta3, s.Step_Theta4, s.Step_Theta5};
     const Angle_Mode_Flags mode{s.Angle_Mode == "abs", s.Angle_Mode == "180"};
     for (int row = 0; row <= 3; ++row) {
-        s.Theta_Data(i, row) = Angle_Convention(Single(link_angles[row] * Rad_To_Deg), mode);
+        s.Theta_Data(i, row) = Single(Angle_Convention(Single(link_angles[row] * Rad_To_Deg), mode));
     }
     float transmission = s.Theta_Data(i, 2) - s.Theta_Data(i, 1);
     if (transmission < 0) transmission += 360;
     if (transmission > 90) transmission = 180 - transmission;
-    s.Theta_Data(i, 4) = transmission;
+    s.Theta_Data(i, 4) = Single(transmission);
 
     const float omegas[4] = {s.Step_Omega2, s.Step_Omega3, s.Step_Omega4, s.Step_Omega5};
     const float alphas[4] = {s.Step_Alpha2, s.Step_Alpha3, s.Step_Alpha4, s.Step_Alpha5};
     const float points[4][2] = {{s.Pos_Ax, s.Pos_Ay}, {s.Pos_Cx, s.Pos_Cy}, {s.Pos_Bx, s.Pos_By}, {s.Pos_Px, s.Pos_Py}};
     for (int row = 0; row <= 3; ++row) {
-        s.Omega_Data(i, row) = omegas[row];
-        s.Alpha_Data(i, row) = alphas[row];
+        s.Omega_Data(i, row) = Single(omegas[row]);
+        s.Alpha_Data(i, row) = Single(alphas[row]);
         s.Position_Data(i, row, 0) = points[row][0];
         s.Position_Data(i, row, 1) = points[row][1];
     }
@@ -349,19 +349,20 @@ void Calculate_Angle_Steps(int16_t& Choice)
                 s.Step_Theta2 = s.Step_Theta2 + s.Delta_Theta_Rad;
                 continue;
             }
-            s.Step_Theta2 = s.Step_Theta2 - s.Delta_Theta_Rad;
         } else if (w < 0) {
             if (s.Step_Theta2 > end_angle) {
                 s.Step_Theta2 = s.Step_Theta2 - s.Delta_Theta_Rad;
                 continue;
             }
-            s.Step_Theta2 = s.Step_Theta2 + s.Delta_Theta_Rad;
         } else {
             continue;
         }
-        // Past the end of the range: the last step is taken back one increment and the sweep ends.
-        Calculate(step, Choice);
-        if (Choice == Choice_Code::Abort) s.Calc_Done = false;
+        // At or past the end of the range: the last step is the end angle itself, and the sweep ends.
+        if (s.Step_Theta2 != end_angle) {
+            s.Step_Theta2 = end_angle;
+            Calculate(step, Choice);
+            if (Choice == Choice_Code::Abort) s.Calc_Done = false;
+        }
         return;
     }
 }
@@ -369,7 +370,12 @@ void Calculate_Angle_Steps(int16_t& Choice)
 void Calculate(int16_t Step, int16_t& Choice)
 {
     static const std::string name = "Calculate";
-    Trap_Errors(name, [&] { Solve_Step(Step, Choice); });
+    // A step that fails (an overflow) is reported once and ends the run as an abort would: the
+    // step is not valid, and a run of thousands of steps does not ask thousands of times.
+    if (!Trap_Errors(name, [&] { Solve_Step(Step, Choice); })) {
+        store().Step_Valid(Step) = 0;
+        Choice = Choice_Code::Abort;
+    }
 }
 
 double Theta_At_Time(float T)
@@ -406,6 +412,8 @@ void Report_Cannot_Connect(float Theta2, int16_t Step, int16_t& Choice)
     s.Cannot_Connect = true;
     s.Step_Valid(Step) = 0;
     const double degrees = FNRound(Theta2 * Rad_To_Deg, 2);
+    // The angle is stored below: one beyond the float range fails before the question is asked.
+    const float stored_degrees = Single(degrees);
     if (Choice != Choice_Code::Ignore) {
         Choice = static_cast<int16_t>(
             MsgBox(Cannot_Connect_Text(degrees), Msg::Abort_Retry_Ignore + Msg::Exclamation + Msg::Default_Button3));
@@ -415,7 +423,7 @@ void Report_Cannot_Connect(float Theta2, int16_t Step, int16_t& Choice)
         s.Omega_Data(Step, row) = 0;
         s.Alpha_Data(Step, row) = 0;
     }
-    s.Theta_Data(Step, 0) = static_cast<float>(degrees);
+    s.Theta_Data(Step, 0) = stored_degrees;
     for (int row = 0; row <= 3; ++row) {
         for (int xy = 0; xy <= 1; ++xy) {
             s.Position_Data(Step, row, xy) = 0;

@@ -8,6 +8,33 @@
 
 #include "runtime/Runtime_Error.h"
 
+bool Magnitude_At_Least_One(const std::string& text)
+{
+    std::size_t i = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0, n = text.size();
+    long long order = 0;
+    bool found = false, after_point = false;
+    for (; i < n && text[i] != 'E' && text[i] != 'e'; ++i) {
+        if (text[i] == '.') {
+            after_point = true;
+        } else if (!found && text[i] != '0') {
+            found = true;
+            order = after_point ? order - 1 : 0;
+        } else if (found && !after_point) {
+            ++order;
+        } else if (!found && after_point) {
+            --order;
+        }
+    }
+    long long exponent = 0;
+    if (i < n) {
+        bool negative = i + 1 < n && text[i + 1] == '-';
+        for (std::size_t j = i + 1; j < n; ++j)
+            if (text[j] >= '0' && text[j] <= '9' && exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
+        if (negative) exponent = -exponent;
+    }
+    return found && order + exponent >= 0;
+}
+
 double Val(const std::string& text)
 {
     size_t i = 0, n = text.size();
@@ -45,9 +72,8 @@ double Val(const std::string& text)
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
-        size_t e = s.find('e');
-        bool tiny = e != std::string::npos && s.find('-', e) != std::string::npos;
-        if (!tiny) Raise(Err::Overflow);
+        // Too small for the type reads as 0 in every form ("1E-401" or "0.000...1"); too large overflows.
+        if (Magnitude_At_Least_One(s)) Raise(Err::Overflow);
         return 0.0;
     }
     return v;

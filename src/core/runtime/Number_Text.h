@@ -7,6 +7,10 @@
 // optional exponent (E or D); 0 when there is none. Never fails.
 double Val(const std::string& text);
 
+// True when the nonzero number written in text (sign, digits with a point, E or e exponent) is at
+// least 1 in magnitude: decides whether a number out of a type's range is too large or too small.
+bool Magnitude_At_Least_One(const std::string& text);
+
 // Sign-blank form: a leading blank in place of the sign for values not below zero, no leading
 // zero below 1 (0.05 -> " .05"), 7 significant digits for 32-bit values, 15 for 64-bit.
 std::string Str(float value);

@@ -9,6 +9,7 @@ std::string Error_Description(int number)
     case Err::Subscript: return "Subscript out of range";
     case Err::Division_By_Zero: return "Division by zero";
     case Err::Type_Mismatch: return "Type mismatch";
+    case Err::Out_Of_String_Space: return "Out of string space";
     case Err::Out_Of_Stack: return "Out of stack space";
     case Err::Bad_File_Name_Or_Number: return "Bad file name or number";
     case Err::File_Not_Found: return "File not found";

@@ -11,6 +11,7 @@ constexpr int Out_Of_Memory = 7;
 constexpr int Subscript = 9;
 constexpr int Division_By_Zero = 11;
 constexpr int Type_Mismatch = 13;
+constexpr int Out_Of_String_Space = 14;
 constexpr int Out_Of_Stack = 28;
 constexpr int Bad_File_Name_Or_Number = 52;
 constexpr int File_Not_Found = 53;

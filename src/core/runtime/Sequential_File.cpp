@@ -50,33 +50,9 @@ std::string Number_Item(const std::string& line)
     return out;
 }
 
-// True when the nonzero number of a normalized item is at least 1 in magnitude.
-bool At_Least_One(const std::string& text)
-{
-    std::size_t i = text[0] == '-' ? 1 : 0, n = text.size();
-    long long order = 0;
-    bool found = false, after_point = false;
-    for (; i < n && text[i] != 'E'; ++i) {
-        if (text[i] == '.') {
-            after_point = true;
-        } else if (!found && text[i] != '0') {
-            found = true;
-            order = after_point ? order - 1 : 0;
-        } else if (found && !after_point) {
-            ++order;
-        } else if (!found && after_point) {
-            --order;
-        }
-    }
-    long long exponent = 0;
-    if (i < n) {
-        bool negative = text[i + 1] == '-';
-        for (std::size_t j = i + 1; j < n; ++j)
-            if (Is_Digit(text[j]) && exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
-        if (negative) exponent = -exponent;
-    }
-    return found && order + exponent >= 0;
-}
+// A line break inside a string would shift every later item; the reader treats a stray CR the
+// same way, so a model reads back as it was written.
+char Line_Safe(char c) { return (c == '\r' || c == '\n') ? ' ' : c; }
 
 template <typename T>
 T Parse(const std::string& text)
@@ -87,7 +63,7 @@ T Parse(const std::string& text)
     auto [end, ec] = std::from_chars(first, last, v, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         // Too small to hold becomes zero, as the classic conversion did; too large overflows.
-        if (At_Least_One(text)) Raise(Err::Overflow);
+        if (Magnitude_At_Least_One(text)) Raise(Err::Overflow);
         return text[0] == '-' ? -T(0) : T(0);
     }
     if (ec != std::errc() || end != last) Raise(Err::Type_Mismatch);
@@ -104,9 +80,10 @@ void Item_Writer::Line(const std::string& item)
 
 void Item_Writer::String(const std::string& s)
 {
-    // A line break inside a string would shift every later item.
+    // Longer than any line the reader takes: refused here rather than saved unreadable.
+    if (s.size() > Max_String_Length) Raise(Err::Out_Of_String_Space);
     std::string item = "\"";
-    for (char c : s) item += (c == '\r' || c == '\n') ? ' ' : c;
+    for (char c : s) item += Line_Safe(c);
     item += '"';
     Line(item);
 }
@@ -131,22 +108,30 @@ std::string Item_Reader::Line()
     std::istream::int_type c = in_.get();
     if (Traits::eq_int_type(c, Traits::eof())) Raise(Err::Input_Past_End);
     std::string line;
+    // The cap is on the item: its CR does not count.
     while (!Traits::eq_int_type(c, Traits::eof()) && Traits::to_char_type(c) != '\n') {
-        if (line.size() >= Max_Line_Length) Raise(Err::Type_Mismatch);
+        if (line.size() > Max_Line_Length) Raise(Err::Type_Mismatch);
         line += Traits::to_char_type(c);
         c = in_.get();
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > Max_Line_Length) Raise(Err::Type_Mismatch);
     return line;
 }
 
 std::string Item_Reader::String()
 {
     const std::string t = Trim(Line());
-    if (t.empty() || t[0] != '"') return t;
-    // Up to the last quote, so a quote inside a name survives the round trip.
-    if (t.size() < 2 || t.back() != '"') Raise(Err::Type_Mismatch);
-    return t.substr(1, t.size() - 2);
+    std::string s = t;
+    if (!t.empty() && t[0] == '"') {
+        // Up to the last quote, so a quote inside a name survives the round trip.
+        if (t.size() < 2 || t.back() != '"') Raise(Err::Type_Mismatch);
+        s = t.substr(1, t.size() - 2);
+    }
+    // Only what the writer could write back is taken.
+    if (s.size() > Max_String_Length) Raise(Err::Type_Mismatch);
+    for (char& c : s) c = Line_Safe(c);
+    return s;
 }
 
 double Item_Reader::Number()

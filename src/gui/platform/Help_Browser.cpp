@@ -42,4 +42,11 @@ void Help_Browser::Navigate(const std::string& address)
 
 bool Help_Browser::Showing_Document() const { return stack_->currentWidget() == view_; }
 
+bool Help_Browser::Document_Ready() const
+{
+    return Showing_Document() && document_->status() == QPdfDocument::Status::Ready && Page_Count() > 0;
+}
+
+int Help_Browser::Page_Count() const { return document_->pageCount(); }
+
 std::string Help_Browser::Message() const { return Showing_Document() ? std::string() : message_->text().toStdString(); }

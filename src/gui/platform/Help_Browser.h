@@ -17,6 +17,9 @@ public:
     void Navigate(const std::string& address);
     const std::string& Location() const { return location_; }
     bool Showing_Document() const;
+    // The document loaded completely and has pages to show.
+    bool Document_Ready() const;
+    int Page_Count() const;
     std::string Message() const;
 
 private:

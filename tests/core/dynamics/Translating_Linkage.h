@@ -32,6 +32,7 @@ struct Translating_Linkage {
     void Fill_Step(int i, double th, double w, double al, double k_u = 1) const
     {
         Model_Store& s = store();
+        s.Step_Valid(i) = -1;
         const double deg = 180 / Pi_;
         double t2 = th * deg;
         s.Theta_Data(i, 0) = static_cast<float>(t2);

@@ -111,3 +111,31 @@ TEST_F(FlywheelTest, ManyLobesAreAllKept)
     EXPECT_EQ(r.Lines[9 + 11], std::string("    12 ") + " .2 " + "      " + "-.2 ");
     EXPECT_EQ(r.Lines[9 + 13], std::string("    14 ") + " 0 " + "       " + " 0 ");
 }
+
+// Finite torques whose 32-bit sum leaves the float range: the run ends with one report and
+// leaves the smoothed torque and the flag as they were.
+TEST_F(FlywheelTest, AnOverflowingAverageEndsTheRunOnce)
+{
+    Model_Store& s = store();
+    Set_Torque(36, 1, 1.78e38);
+    s.Flywheel_Torque.Fill(5);
+    ui.Answer(Msg::Ans_Ok);
+    Fly(0.05f, s.Torque_Data);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].prompt.rfind("Error 6   (Overflow)  has occurred in Average2", 0), 0u);
+    EXPECT_FALSE(s.Flywheel_Done);
+    for (int i = 0; i <= 36; ++i) EXPECT_EQ(s.Flywheel_Torque(i), 5);
+
+    // a finite average, but deviations that overflow once scaled
+    for (int i = 0; i <= 36; ++i) s.Torque_Data(i, 0) = i % 2 ? 3e38f : -3e38f;
+    ui.Answer(Msg::Ans_Ok);
+    Fly(2.0f, s.Torque_Data);
+    ASSERT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(ui.boxes[1].prompt.rfind("Error 6   (Overflow)  has occurred in Fly", 0), 0u);
+    EXPECT_FALSE(s.Flywheel_Done);
+    EXPECT_EQ(s.Flywheel_Torque(3), 5);
+
+    Set_Torque(36, 1);
+    Fly(0.05f, s.Torque_Data);
+    EXPECT_TRUE(s.Flywheel_Done);
+}

@@ -290,3 +290,28 @@ TEST_F(Model_File, AFailedWriteIsReportedAndNotCalledASuccess)
     EXPECT_EQ(port.boxes[0].prompt.rfind("Error 57   (Device I/O error)  has occurred in Writefile", 0), 0u);
     EXPECT_EQ(port.boxes[1].prompt.rfind("Error 6   (Overflow)  has occurred in Writefile", 0), 0u);
 }
+
+// What the program writes it reads back: the longest string an item holds, and a CR inside a
+// string, which both the writer and the reader take as a blank. A longer string is refused on saving.
+TEST_F(Model_File, EveryStringThatIsSavedReadsBackAsSaved)
+{
+    Lines lines = Written_Lines();
+    ASSERT_EQ(lines[3], "\"" + store().Designer_Name + "\"");
+    lines[3] = "\"two\rlines\"";  // a CR inside a string, as another editor may leave it
+    store().Startup_Flag = true;
+    ASSERT_TRUE(Read(Join(lines)));
+    EXPECT_EQ(store().Designer_Name, "two lines");
+
+    store().Model_Name = std::string(65534, 'x');
+    const Model_Store saved = store();
+    ASSERT_TRUE(Read(Written()));
+    EXPECT_TRUE(store() == saved);
+
+    store().Model_Name += 'x';
+    port.Answer(Msg::Ans_Ok);
+    std::ostringstream out;
+    EXPECT_FALSE(Writefile(out));
+    EXPECT_TRUE(out.str().empty());
+    ASSERT_EQ(port.boxes.size(), 1u);
+    EXPECT_EQ(port.boxes[0].prompt.rfind("Error 14   (Out of string space)  has occurred in Writefile", 0), 0u);
+}

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
 #include "Fake_Ui_Port.h"
 #include "model/Mod_Examples.h"
 #include "model/Mod_Main.h"
+#include "model/Mod_Numeric.h"
 #include "model/Mod_VastrelW.h"
 
 namespace {
@@ -239,4 +241,90 @@ TEST_F(Solver, VanishingDenominatorsGiveTheirMessagesAndOverflowIsReported)
     ASSERT_EQ(port.boxes.size(), 5u);
     EXPECT_EQ(port.boxes[4].prompt.rfind("Error 6 ", 0), 0u);
     EXPECT_FALSE(s.Calc_Done);
+}
+
+TEST_F(Solver, SweepEndsExactlyOnTheEndAngle)
+{
+    // 0..360 by 7.5: the accumulated angle passes 360 at the last step, which is solved at 360.
+    s.Delta_Theta_Rad = static_cast<float>(7.5 * Deg_To_Rad);
+    s.Num_Steps = 48;
+    Run_Motion(3);
+    for (int i = 0; i <= 47; ++i) EXPECT_NEAR(s.Theta_Data(i, 0), 7.5 * i, 1e-3) << i;
+    EXPECT_NEAR(s.Theta_Data(48, 0), 360, 1e-4);
+    s.Omega_Zero = -10;  // downwards it ends on the start angle
+    Run_Motion(3);
+    EXPECT_NEAR(s.Theta_Data(47, 0), 7.5, 1e-3);
+    EXPECT_NEAR(s.Theta_Data(48, 0), 0, 1e-4);
+}
+
+namespace {
+template <typename Arr>
+bool All_Finite(const Arr& a)
+{
+    const float* p = reinterpret_cast<const float*>(&a);  // the elements are the only member
+    return std::all_of(p, p + sizeof(Arr) / sizeof(float), [](float v) { return std::isfinite(v); });
+}
+
+Model_Store* Fresh()
+{
+    reset_store();
+    Initialize();
+    return &store();
+}
+
+bool Results_Finite(const Model_Store& s)
+{
+    return All_Finite(s.Theta_Data) && All_Finite(s.Omega_Data) && All_Finite(s.Alpha_Data) &&
+           All_Finite(s.Position_Data) && All_Finite(s.Veloc_Data) && All_Finite(s.Accel_Data);
+}
+}  // namespace
+
+// Values beyond the float range are never stored: the first overflow is reported once, ends the
+// run as an abort, and leaves its step invalid.
+TEST_F(Solver, OverflowIsReportedOnceAndEndsTheRun)
+{
+    auto expect_one_overflow = [&](const char* what) {
+        ASSERT_EQ(port.boxes.size(), 1u) << what;
+        EXPECT_EQ(port.boxes[0].prompt.rfind("Error 6 ", 0), 0u) << what;
+        EXPECT_NE(port.boxes[0].prompt.find("in Calculate"), std::string::npos) << what;
+        EXPECT_TRUE(Results_Finite(store())) << what;
+        port.boxes.clear();
+    };
+    // a 1024-step sweep whose every step overflows
+    s.Omega_Zero = 1e30f;
+    s.Num_Steps = 1024;
+    s.Delta_Theta_Rad = s.Max_Theta_Rad / 1024;
+    port.Answer(Msg::Ans_Ok);
+    EXPECT_EQ(Run_Motion(3), Choice_Code::Abort);
+    expect_one_overflow("sweep");
+    EXPECT_EQ(s.Step_Valid(0), 0);
+
+    // a time run whose crank angle in degrees leaves the float range; Ignore answers the
+    // cannot-connect questions on the way
+    Model_Store* m = Fresh();
+    m->Omega_Zero = 1e37f, m->Num_Steps = 20, m->Delta_Time = 0.5f;
+    port.Allow_Any_Box();
+    Run_Motion(2);
+    port.Allow_Any_Box(false);
+    EXPECT_TRUE(Results_Finite(*m));
+    const auto errors = std::count_if(port.boxes.begin(), port.boxes.end(),
+                                      [](const auto& b) { return b.prompt.rfind("Error ", 0) == 0; });
+    EXPECT_EQ(errors, 1);
+    port.boxes.clear();
+
+    // one position whose angle in degrees is the largest float: the cannot-connect report overflows
+    m = Fresh();
+    m->Link2_Length = 10;  // never assembles
+    m->Theta_Zero = 3.4028234e38f;
+    port.Answer(Msg::Ans_Ok);
+    Run_Motion(1);
+    expect_one_overflow("cannot connect");
+    EXPECT_FALSE(m->Calc_Done);
+
+    // the coupler point's acceleration turned into link 3's frame
+    m = Fresh();
+    m->Coupler_Dist = 4.06e36f;
+    port.Answer(Msg::Ans_Ok);
+    Run_Motion(3);
+    expect_one_overflow("rotate");
 }

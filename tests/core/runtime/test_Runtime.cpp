@@ -159,4 +159,9 @@ TEST(Val, HugeAndTinyExponents)
 {
     EXPECT_THROW(Val("1E+400"), Runtime_Error);
     EXPECT_EQ(Val("1E-400"), 0);
+    // too small for the type is 0 in every form, too large overflows in every form
+    EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0);
+    EXPECT_EQ(Val("-0.000" + std::string(400, '0') + "7E+3"), 0);
+    EXPECT_THROW(Val("1" + std::string(400, '0')), Runtime_Error);
+    EXPECT_THROW(Val("0.001E+400"), Runtime_Error);
 }

@@ -1,0 +1,270 @@
+#include "Diagrams.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QDir>
+#include <cmath>
+
+namespace {
+
+constexpr double Pi = 3.14159265358979;
+double Rad(double deg) { return deg * Pi / 180.0; }
+
+struct P2 {
+    double x, y;
+};
+P2 operator+(P2 a, P2 b) { return {a.x + b.x, a.y + b.y}; }
+P2 operator-(P2 a, P2 b) { return {a.x - b.x, a.y - b.y}; }
+P2 operator*(double k, P2 a) { return {k * a.x, k * a.y}; }
+P2 Polar(double r, double deg) { return {r * std::cos(Rad(deg)), r * std::sin(Rad(deg))}; }
+double Length(P2 a) { return std::hypot(a.x, a.y); }
+double Angle_Deg(P2 a) { return std::atan2(a.y, a.x) * 180.0 / Pi; }
+
+// A drawing in world units (y up) on an image: one scale for both axes.
+class Sheet {
+public:
+    Sheet(QImage& image, P2 lo, P2 hi) : p_(&image)
+    {
+        p_.setRenderHint(QPainter::Antialiasing);
+        p_.fillRect(image.rect(), Qt::white);
+        scale_ = std::min(image.width() / (hi.x - lo.x), image.height() / (hi.y - lo.y));
+        ox_ = (image.width() - scale_ * (hi.x - lo.x)) / 2 - scale_ * lo.x;
+        oy_ = (image.height() + scale_ * (hi.y - lo.y)) / 2 + scale_ * lo.y;
+        QFont f("DejaVu Sans");
+        f.setPixelSize(40);
+        p_.setFont(f);
+    }
+    QPointF At(P2 w) const { return {ox_ + scale_ * w.x, oy_ - scale_ * w.y}; }
+    double Px(double world) const { return world * scale_; }
+    QPainter& Painter() { return p_; }
+
+    void Line(P2 a, P2 b, QColor c, double width, Qt::PenStyle style = Qt::SolidLine)
+    {
+        p_.setPen(QPen(c, width, style, Qt::RoundCap));
+        p_.drawLine(At(a), At(b));
+    }
+    void Circle(P2 c, double r, QColor pen, double width, QColor fill = Qt::transparent)
+    {
+        p_.setPen(QPen(pen, width));
+        p_.setBrush(fill);
+        p_.drawEllipse(At(c), Px(r), Px(r));
+        p_.setBrush(Qt::NoBrush);
+    }
+    // An arc of radius r about c from angle a0 to a1 (degrees, counter-clockwise), with a head.
+    void Arc(P2 c, double r, double a0, double a1, QColor col)
+    {
+        QPainterPath path;
+        const int n = 40;
+        for (int i = 0; i <= n; ++i) {
+            P2 q = c + Polar(r, a0 + (a1 - a0) * i / n);
+            if (i == 0) path.moveTo(At(q));
+            else path.lineTo(At(q));
+        }
+        p_.setPen(QPen(col, 3));
+        p_.drawPath(path);
+        P2 tip = c + Polar(r, a1);
+        double dir = a1 + (a1 > a0 ? 90 : -90);  // tangent at the tip
+        Head(tip, dir, col);
+    }
+    void Arrow(P2 a, P2 b, QColor col, double width = 3)
+    {
+        Line(a, b, col, width);
+        Head(b, Angle_Deg(b - a), col);
+    }
+    void Head(P2 tip, double dir_deg, QColor col)
+    {
+        double len = 22 / scale_;
+        QPolygonF tri;
+        tri << At(tip) << At(tip + Polar(len, dir_deg + 180 - 22)) << At(tip + Polar(len, dir_deg + 180 + 22));
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(col);
+        p_.drawPolygon(tri);
+        p_.setBrush(Qt::NoBrush);
+    }
+    // Text centred on a world point, shifted by (dx, dy) pixels.
+    void Text(P2 w, const QString& s, QColor col = Qt::black, double dx = 0, double dy = 0, bool bold = false)
+    {
+        QFont f = p_.font();
+        f.setBold(bold);
+        p_.setFont(f);
+        p_.setPen(col);
+        QRectF box(At(w).x() + dx - 700, At(w).y() + dy - 60, 1400, 120);
+        p_.drawText(box, Qt::AlignCenter, s);
+        f.setBold(false);
+        p_.setFont(f);
+    }
+    void Ground(P2 at)
+    {
+        double w = 0.22, h = 0.16;
+        QPolygonF tri;
+        tri << At(at) << At(at + P2{-w / 2, -h}) << At(at + P2{w / 2, -h});
+        p_.setPen(QPen(Qt::black, 2.5));
+        p_.setBrush(QColor(235, 235, 235));
+        p_.drawPolygon(tri);
+        p_.setBrush(Qt::NoBrush);
+        Line(at + P2{-w * 0.8, -h}, at + P2{w * 0.8, -h}, Qt::black, 2.5);
+        for (int i = 0; i < 6; ++i) {
+            double x = -w * 0.8 + i * w * 1.6 / 5;
+            Line(at + P2{x, -h}, at + P2{x - 0.07, -h - 0.07}, Qt::black, 2);
+        }
+    }
+    void Pin(P2 at, QColor fill = Qt::white) { Circle(at, 0.055, Qt::black, 3, fill); }
+
+private:
+    QPainter p_;
+    double scale_ = 1, ox_ = 0, oy_ = 0;
+};
+
+const QColor Link2(30, 90, 200), Link3(190, 30, 150), Link4(220, 110, 0), Link5(0, 140, 120), Ground_Col(90, 90, 90);
+const QColor Angle_Col(200, 30, 30), Point_Col(0, 0, 0);
+
+// The circle intersection of |X - A| = b and |X - C| = c above the line A to C.
+P2 Close_Loop(P2 A, P2 C, double b, double c)
+{
+    P2 d = C - A;
+    double L = Length(d);
+    double along = (b * b - c * c + L * L) / (2 * L);
+    double h = std::sqrt(std::max(0.0, b * b - along * along));
+    P2 u = (1.0 / L) * d;
+    P2 n{-u.y, u.x};
+    return A + along * u + h * n;
+}
+
+}  // namespace
+
+QImage Linkage_Diagram()
+{
+    const double a = 1.0, b = 2.6, c = 2.3, d = 1.1, f = 2.5, p = 2.0;
+    const double th2 = 120, th5 = 60, delta = 25;
+    const P2 O2{0, 0}, O5{f, 0};
+    const P2 A = Polar(a, th2), C = O5 + Polar(d, th5);
+    const P2 B = Close_Loop(A, C, b, c);
+    const double th3 = Angle_Deg(B - A), th4 = Angle_Deg(B - C);
+    const P2 P = A + Polar(p, th3 + delta);
+
+    QImage image(1800, 1250, QImage::Format_RGB32);
+    Sheet s(image, {-1.95, -0.75}, {4.35, 3.35});
+    QPainter& g = s.Painter();
+
+    // Axes from O2.
+    s.Arrow({-1.3, 0}, {4.0, 0}, QColor(120, 120, 120), 2);
+    s.Arrow({0, -0.5}, {0, 3.25}, QColor(120, 120, 120), 2);
+    s.Text({4.0, 0}, "x", QColor(90, 90, 90), 0, 30);
+    s.Text({0, 3.25}, "y", QColor(90, 90, 90), 24, 0);
+
+    // Coupler triangle.
+    QPolygonF tri;
+    tri << s.At(A) << s.At(B) << s.At(P);
+    g.setPen(Qt::NoPen);
+    g.setBrush(QColor(190, 30, 150, 40));
+    g.drawPolygon(tri);
+    g.setBrush(Qt::NoBrush);
+    s.Line(A, P, Link3, 3, Qt::DashLine);
+    s.Line(B, P, Link3, 3, Qt::DashLine);
+
+    // Links.
+    s.Line(O2, O5, Ground_Col, 7);
+    s.Line(O2, A, Link2, 9);
+    s.Line(A, B, Link3, 9);
+    s.Line(C, B, Link4, 9);
+    s.Line(O5, C, Link5, 9);
+    s.Ground(O2);
+    s.Ground(O5);
+    for (P2 q : {O2, O5, A, B, C}) s.Pin(q);
+    s.Circle(P, 0.07, Point_Col, 3, QColor(255, 220, 0));
+
+    // Angle references and arcs.
+    s.Line(A, A + P2{0.95, 0}, Angle_Col, 2, Qt::DotLine);
+    s.Line(C, C + P2{0.75, 0}, Angle_Col, 2, Qt::DotLine);
+    s.Line(O5, O5 + P2{0.75, 0}, Angle_Col, 2, Qt::DotLine);
+    s.Arc(O2, 0.38, 0, th2, Angle_Col);
+    s.Text(O2 + Polar(0.58, th2 / 2), "θ2", Angle_Col, 0, 0, true);
+    s.Arc(O5, 0.3, 0, th5, Angle_Col);
+    s.Text(O5 + Polar(0.5, th5 / 2 - 12), "θ5", Angle_Col, 0, 0, true);
+    s.Arc(A, 0.7, 0, th3, Angle_Col);
+    s.Text(A + Polar(0.9, th3 / 2), "θ3", Angle_Col, 0, 0, true);
+    s.Arc(C, 0.5, 0, th4, Angle_Col);
+    s.Text(C + Polar(0.72, th4 / 2 + 10), "θ4", Angle_Col, 0, 0, true);
+    s.Arc(A, 1.25, th3, th3 + delta, Angle_Col);
+    s.Text(A + Polar(1.45, th3 + delta / 2), "δ", Angle_Col, 0, 0, true);
+
+    // Names of the links, in their colours.
+    auto beside = [](P2 from, P2 to, double off) {
+        P2 m = 0.5 * (from + to);
+        P2 u = (1.0 / Length(to - from)) * (to - from);
+        return m + off * P2{-u.y, u.x};
+    };
+    s.Text({f / 2, 0}, "Link 1 (ground), length f", Ground_Col, 0, 38, true);
+    s.Text(beside(O2, A, 0.42), "Link 2\n(crank) a", Link2, 0, 0, true);
+    s.Text(beside(A, B, 0.05) + P2{0.55, -0.28}, "Link 3 (coupler) b", Link3, 0, 0, true);
+    s.Text(beside(C, B, -0.12) + P2{0.5, 0}, "Link 4\n(rocker) c", Link4, 0, 0, true);
+    s.Text(beside(O5, C, -0.5) + P2{0.35, 0.12}, "Link 5\n(crank) d", Link5, 0, 0, true);
+    s.Text(beside(A, P, 0.18), "p", Link3, 0, 0, true);
+
+    // Joints and the coupler point.
+    s.Text(O2, "O2", Qt::black, -70, 34, true);
+    s.Text(O5, "O5", Qt::black, 74, 34, true);
+    s.Text(A, "A  (joint 2-3)", Qt::black, -200, -14, true);
+    s.Text(B, "B  (joint 3-4)", Qt::black, 200, -12, true);
+    s.Text(C, "C  (joint 4-5)", Qt::black, 200, 16, true);
+    s.Text(P, "P  (coupler point)", Qt::black, 0, -44, true);
+
+    s.Text({1.25, -0.52}, "Links 2 and 5 are geared:  θ5 = λ·θ2 + φ", Qt::black, 0, 0);
+    return image;
+}
+
+QImage Gear_Diagram()
+{
+    const double f = 2.5;
+    QImage image(1800, 780, QImage::Format_RGB32);
+    // Two panels side by side: negative ratio on the left, positive on the right.
+    Sheet s(image, {-1.9, -2.35}, {8.9, 2.0});
+    const QColor gear(0, 150, 60), frame(90, 90, 90), force(200, 30, 30);
+
+    auto panel = [&](double x0, bool positive) {
+        const double lambda = positive ? 2.0 : -2.0;
+        double r5 = f / (std::fabs(lambda) + 1), r2 = f - r5;
+        const P2 O2{x0, 0}, O5{x0 + f, 0};
+        s.Line(O2, O5, frame, 3, Qt::DashLine);
+        if (positive) {
+            r2 /= 1.5;
+            r5 /= 1.5;
+            double ri = (f - r5 - r2) / 2;
+            P2 I{x0 + r2 + ri, 0};
+            s.Circle(I, ri, gear, 4, QColor(0, 150, 60, 30));
+            s.Pin(I, QColor(200, 200, 200));
+            s.Text(I, "idler", gear, 0, 40, true);
+            s.Text(I + P2{0, -ri}, "pivot on the frame", frame, 0, 34);
+            s.Arrow(O2 + P2{r2, 0.55}, O2 + P2{r2, 0.1}, force, 3);
+            s.Arrow(O5 + P2{-r5, 0.55}, O5 + P2{-r5, 0.1}, force, 3);
+            s.Text(O2 + P2{r2 - 0.45, 0.75}, "W on gear 2", force, 0, 0);
+            s.Text(O5 + P2{-r5 + 0.45, 0.75}, "W on gear 5", force, 0, 0);
+        } else {
+            s.Arrow(O2 + P2{r2, 0.6}, O2 + P2{r2, 0.1}, force, 3);
+            s.Arrow(O2 + P2{r2, -0.6}, O2 + P2{r2, -0.1}, force, 3);
+            s.Text(O2 + P2{r2, 0.75}, "W on gear 2", force, 0, 0);
+            s.Text(O2 + P2{r2, -0.78}, "−W on gear 5", force, 0, 0);
+        }
+        s.Circle(O2, r2, gear, 4, QColor(0, 150, 60, 30));
+        s.Circle(O5, r5, gear, 4, QColor(0, 150, 60, 30));
+        s.Pin(O2, QColor(200, 200, 200));
+        s.Pin(O5, QColor(200, 200, 200));
+        s.Text(O2, "O2", Qt::black, 0, -36, true);
+        s.Text(O5, "O5", Qt::black, 0, -36, true);
+        s.Line(O2, O2 + Polar(r2, -135), Qt::black, 2);
+        s.Text(O2 + Polar(r2 * 0.55, -135), positive ? "r2/1.5" : "r2", Qt::black, -40, 0);
+        s.Line(O5, O5 + Polar(r5, -45), Qt::black, 2);
+        s.Text(O5 + Polar(r5, -45), positive ? "r5/1.5" : "r5", Qt::black, 40, 26);
+        s.Text({x0 + f / 2, -2.1},
+               positive ? "λ = +2: through an idler" : "λ = −2: direct mesh",
+               Qt::black, 0, 0, true);
+    };
+    panel(0, false);
+    panel(5.3, true);
+    return image;
+}
+
+bool Save_Diagrams(const QString& dir)
+{
+    return Linkage_Diagram().save(QDir(dir).filePath("linkage.png")) && Gear_Diagram().save(QDir(dir).filePath("gears.png"));
+}
