@@ -1,6 +1,5 @@
 #include "output/Graph_Plot_Screen.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 

@@ -10,6 +10,7 @@
 #include "selection/frm_PlotSelect3.h"
 #include "shell/Shell_Test_Support.h"
 #include "shell/frm_Inputnew.h"
+#include "support/Scripted_User.h"
 
 namespace {
 Accepted_Functions Accept(std::initializer_list<std::pair<const char*, const char*>> functions)
@@ -107,6 +108,16 @@ private slots:
             for (int g = 0; g < 4; ++g) QCOMPARE(plot.grf_Plot[g]->GridStyle(), int16_t(3));
             plot.chk_HGrid->click();
             plot.chk_VGrid->click();
+
+            // Print Form prints the screen; a cancelled printer dialog ends silently.
+            QTemporaryDir dir;
+            const std::string pdf = dir.filePath("plot.pdf").toStdString();
+            Scripted_User user;
+            user.Answer(Msg::Ans_Yes).Print_To_Pdf("").Answer(Msg::Ans_Yes).Print_To_Pdf(pdf);
+            plot.cmd_Print->click();
+            plot.cmd_Print->click();
+            QCOMPARE(user.boxes.size(), size_t(2));
+            QVERIFY(QFile(QString::fromStdString(pdf)).size() > 1000);
         });
         QVERIFY(!plot.isVisible());
         QVERIFY(store().Reset_Selections);
