@@ -29,3 +29,15 @@ private:
     std::string current_;
     std::vector<std::string> lines_;
 };
+
+// A device that prints statements page by page: the printer, or a recording stand-in.
+class Print_Target {
+public:
+    virtual ~Print_Target() = default;
+    virtual Print_Writer& Out() = 0;
+    // The number of the page being printed (1 on the first).
+    virtual int Page() = 0;
+    virtual void NewPage() = 0;
+    // Ends the document; printing starts.
+    virtual void EndDoc() = 0;
+};

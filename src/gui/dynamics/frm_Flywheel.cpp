@@ -206,6 +206,7 @@ void frm_Flywheel::cmd_Calc_Click()
         return;
     }
     Fly_Result r = Fly(s.Coef_Fluctuation, s.Torque_Data);
+    if (!r.Done) return;  // already reported; the earlier result stays as it was
     pct_Pict1->Cls();
     for (const std::string& line : r.Lines) pct_Pict1->Print().Text(line).End_Line();
 

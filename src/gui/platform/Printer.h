@@ -10,22 +10,22 @@ class QPainter;
 class QPrinter;
 class QWidget;
 
-class Printer_Object {
+class Printer_Object : public Print_Target {
 public:
     static constexpr int Lines_Per_Page = 80;
 
     Printer_Object();
-    ~Printer_Object();
+    ~Printer_Object() override;
 
     QPrinter& Device();
 
     // The print statement: items go in here; each finished line goes on the page.
-    Print_Writer& Out();
+    Print_Writer& Out() override;
     // The number of the page being printed (1 on the first).
-    int Page();
-    void NewPage();
+    int Page() override;
+    void NewPage() override;
     // Ends the document; printing starts. The next line begins a new document on page 1.
-    void EndDoc();
+    void EndDoc() override;
 
     // Prints the image of a screen on one page of its own, scaled to fit.
     void Print_Form(QWidget& screen);

@@ -1,9 +1,11 @@
 #include "platform/Simple_Combo.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "runtime/Runtime_Error.h"
 
@@ -15,6 +17,7 @@ Simple_Combo::Simple_Combo(QWidget* parent) : QWidget(parent), edit_(new QLineEd
     layout->addWidget(edit_);
     layout->addWidget(list_, 1);
     setFocusProxy(edit_);
+    edit_->installEventFilter(this);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0) return;
@@ -32,6 +35,20 @@ Simple_Combo::Simple_Combo(QWidget* parent) : QWidget(parent), edit_(new QLineEd
         list_->clearSelection();
         emit Change();
     });
+}
+
+bool Simple_Combo::eventFilter(QObject* watched, QEvent* event)
+{
+    // The arrow keys in the edit part step through the list, as in any combo box.
+    if (watched == edit_ && event->type() == QEvent::KeyPress && list_->count() > 0) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Up) {
+            const int row = list_->currentRow();
+            Choose(key == Qt::Key_Down ? std::min(row + 1, list_->count() - 1) : std::max(row - 1, 0));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 std::string Simple_Combo::Text() const { return edit_->text().toStdString(); }

@@ -27,6 +27,9 @@ public:
     QLineEdit* Edit() const { return edit_; }
     QListWidget* List_View() const { return list_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void Click();
     void Change();

@@ -133,6 +133,24 @@ private slots:
         QVERIFY(!fly().grf_Plot[0]->isVisible());
     }
 
+    // A torque whose average overflows is reported and leaves the flywheel invalid.
+    void an_overflowing_torque_is_not_marked_done()
+    {
+        Scripted_User user;
+        Model_Store& s = store();
+        const auto saved = s.Torque_Data;
+        s.Dynamics_Done = true;
+        s.Flywheel_Done = false;
+        for (int i = 0; i <= s.Num_Steps; ++i) s.Torque_Data(i, 0) = 1.78e38f;
+        user.Answer(Msg::Ans_Ok);
+        user.Answer(Msg::Ans_Ok);
+        fly().cmd_Calc->click();
+        QVERIFY(!user.boxes.empty());
+        QVERIFY(user.boxes[0].prompt.find("Overflow") != std::string::npos);
+        QVERIFY(!s.Flywheel_Done);
+        s.Torque_Data = saved;
+    }
+
     void a_coefficient_of_one_leaves_the_torque_as_it_is()
     {
         Scripted_User user;
