@@ -103,11 +103,3 @@ Chart_Content Plot_Chart(const Accepted_Functions& Select, const Plot_Axis& axis
     chart.Curves.push_back(std::move(curve));
     return chart;
 }
-
-std::string Plot_Report_Title() { return "Selected Linkage Parameters"; }
-
-std::string Plot_Report_Title2(const std::string& fft_function)
-{
-    // Ordinary data get an empty second line, so no earlier Fourier title lingers.
-    return store().FFT_Variable ? "Fourier Transform of  " + fft_function : "";
-}

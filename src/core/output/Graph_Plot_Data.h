@@ -39,7 +39,3 @@ struct Chart_Content {
 Chart_Content MultiPlot_Chart(const Accepted_Functions& Select, const Plot_Axis& axis);
 // The function of slot g + 1 alone on chart g, titled with its name and unit, its component as legend.
 Chart_Content Plot_Chart(const Accepted_Functions& Select, const Plot_Axis& axis, int16_t g);
-
-// The two report titles the plot screens show.
-std::string Plot_Report_Title();
-std::string Plot_Report_Title2(const std::string& fft_function);

@@ -3,6 +3,7 @@
 #include "dynamics/frm_FFT.h"
 #include "model/Mod_Main.h"
 #include "output/Graph_Plot_Data.h"
+#include "output/Report_Output.h"
 #include "platform/Graph_Control.h"
 #include "platform/Qt_Text.h"
 #include "runtime/Report_Error.h"
@@ -50,9 +51,11 @@ void Plot_Setup(Graph_Plot_Form& Form, int16_t& NumGraphs)
             plot.FontUse(0);
             plot.FontSize(90);
         }
-        const std::string fft_function = s.FFT_Variable ? ::Form<frm_FFT>().Chosen_Variable() : "";
-        if (Form.lbl_Header2) Form.lbl_Header2->setText(Q_Text(Plot_Report_Title()));
-        if (Form.lbl_Header3) Form.lbl_Header3->setText(Q_Text(Plot_Report_Title2(fft_function)));
+        Set_Report_Titles(::Form<frm_FFT>().Chosen_Variable());
+        if (Form.lbl_Header2) Form.lbl_Header2->setText(Q_Text(s.Report_Title));
+        // The Fourier title only over charts of Fourier data, as their axis is: a listing's
+        // earlier Fourier columns say nothing about what is charted.
+        if (Form.lbl_Header3) Form.lbl_Header3->setText(Q_Text(s.FFT_Variable ? s.Report_Title2 : ""));
         Put_Coordinate_Labels(Form, s.Coord_System);
         if (Form.fra_Initial) Form.fra_Initial->setVisible(true);
     });

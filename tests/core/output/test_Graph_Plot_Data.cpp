@@ -83,8 +83,6 @@ TEST_F(Graph_Plot_Data, AngleRunOf36StepsGives37PointsByCrankAngleWithTheirUnits
     EXPECT_EQ(first.Curves[0].Legend, "Ang");
     EXPECT_EQ(Plot_Chart(a, axis, 1).Title, "Veloc CP  (" + velocity + ")");
     EXPECT_EQ(Plot_Chart(a, axis, 1).Curves[0].Values.size(), 37u);
-    EXPECT_EQ(Plot_Report_Title(), "Selected Linkage Parameters");
-    EXPECT_EQ(Plot_Report_Title2("Theta3"), "");
 }
 
 TEST_F(Graph_Plot_Data, TimeRunIsLabelledByTimeEveryFiveAndTen)
@@ -133,7 +131,6 @@ TEST_F(Graph_Plot_Data, FourierDataAreChartedByHarmonicWithinTheTransform)
     EXPECT_EQ(MultiPlot_Chart(a, axis).Curves[0].Legend, "Current FFT Mag ");
     EXPECT_EQ(Plot_Chart(a, axis, 0).Title, "Current FFT  (in/s)");
     EXPECT_EQ(Plot_Chart(a, axis, 1).Title, "Current FFT  (Deg)");
-    EXPECT_EQ(Plot_Report_Title2("Theta3"), "Fourier Transform of  Theta3");
 
     // A count typed past the transform's rows charts what the transform holds, no more.
     s.FFT_Harmonics = 600;

@@ -149,6 +149,7 @@ private slots:
             QCOMPARE(c.Data(1, 16), 15.0f);
             QCOMPARE(plot.chk_Line->text(), QString("Envelope"));
             QCOMPARE(plot.chk_Sticks->text(), QString("Lines"));
+            QVERIFY(plot.lbl_Header3->text().startsWith("Fourier Transform of  "));
         });
 
         const Accepted_Functions two = Accept({{"Theta3", "Mag"}, {"Veloc CP", "Ang"}});
