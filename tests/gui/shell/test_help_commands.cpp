@@ -6,6 +6,7 @@
 #include "dynamics/frm_FFT.h"
 #include "dynamics/frm_Flywheel.h"
 #include "dynamics/frm_MassProp.h"
+#include "selection/frm_PrintSelect.h"
 #include "shell/Shell_Test_Support.h"
 #include "shell/frm_Animate.h"
 #include "shell/frm_Help.h"
@@ -44,6 +45,7 @@ const std::vector<Help_Command>& Help_Commands()
         {"frm_MassProp", [] { return Form<frm_MassProp>().mnu_Help; }, "helpfiles/vastrel/vsr_dynamics_help.pdf"},
         {"frm_Flywheel", [] { return Form<frm_Flywheel>().mnu_Help; }, "helpfiles/linkages/linkage_flywheel_help.pdf"},
         {"frm_FFT", [] { return Form<frm_FFT>().mnu_Help; }, "helpfiles/linkages/linkage_fft_help.pdf"},
+        {"frm_PrintSelect", [] { return Form<frm_PrintSelect>().mnu_Help; }, "helpfiles/general/PrintHelp.pdf"},
     };
     return rows;
 }
