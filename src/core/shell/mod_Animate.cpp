@@ -213,13 +213,13 @@ void DrawCouplerCurve(Canvas& pic)
     });
 }
 
-void DrawLinkage(Canvas& pic, int i, bool show_points)
+void DrawLinkage(Canvas& pic, Canvas* path_pic, int i, bool show_points)
 {
     Trap_Errors("DrawLinkage", [&] {
         Model_Store& s = store();
         Drawpivots(pic);
         Axes(pic);
-        if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(pic);
+        if (s.Show_Coupler_Path == "Y" && path_pic) DrawCouplerCurve(*path_pic);
         Drawsub(i, pic, show_points);
         s.Draw_Colour = s.Link_Colour;
         if (i == s.Last_Step) Drawsub(i, pic, show_points);

@@ -27,7 +27,9 @@ void Drawsub(int i, Canvas& pic, bool show_points);
 void Axes(Canvas& pic);
 void Drawpivots(Canvas& pic);
 void DrawCouplerCurve(Canvas& pic);
-void DrawLinkage(Canvas& pic, int i, bool show_points);
+// The coupler path goes on `path_pic`, the animation screen's picture whichever screen is drawn
+// (nowhere when there is none).
+void DrawLinkage(Canvas& pic, Canvas* path_pic, int i, bool show_points);
 
 // The step value shown beside the drawing (one position forces step 0); none for a calculation
 // type outside 1..3, which leaves the label as it was.

@@ -8,6 +8,7 @@
 #include "model/Mod_Main.h"
 #include "model/Mod_Numeric.h"
 #include "platform/Control_Events.h"
+#include "platform/Design_Layout.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
 #include "runtime/Strict_Number.h"
@@ -103,6 +104,7 @@ void frm_MassProp::Build()
     mnu_Help = menu_bar->addAction("Help");
     auto* body = new QWidget(this);
     layout->addWidget(body, 1);
+    Lay_Out_By_Design(body);
 
     Label(body, "Link", Frame_X + Label_X, 4, 60);
     for (int i = 2; i <= 5; ++i) {
@@ -353,7 +355,7 @@ void frm_MassProp::cmd_Done_Click()
 
 void frm_MassProp::cmd_Print_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_MassProp.PrintForm", Print_Cancel::Silent);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_MassProp.PrintForm");
 }
 
 void frm_MassProp::cmd_copy_Click() { Copy_Advice(); }

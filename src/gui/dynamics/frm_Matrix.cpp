@@ -5,6 +5,7 @@
 #include "model/Mod_Main.h"
 #include "model/Mod_Numeric.h"
 #include "platform/Control_Events.h"
+#include "platform/Design_Layout.h"
 #include "runtime/Report_Error.h"
 #include "runtime/Ui_Port.h"
 #include "shell/mod_Common.h"
@@ -20,6 +21,8 @@ QLabel* Cell(QWidget* parent, int x, int y, int w, const QColor& back)
     auto* l = new QLabel(parent);
     l->setGeometry(x, y, w, Cell_Height);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Cells overlap their right neighbour by a pixel, more on a larger screen: digits keep clear.
+    l->setIndent(3);
     l->setAutoFillBackground(true);
     QFont f = l->font();
     f.setPointSizeF(7.5);
@@ -85,6 +88,7 @@ frm_Matrix::Label_Row& frm_Matrix::Row(int r)
 
 void frm_Matrix::Build()
 {
+    Lay_Out_By_Design(this);
     Label4 = new QLabel("Note: Data shown are for the first position of linkage calculated.", this);
     Label4->setGeometry(45, 10, 600, 20);
 
@@ -157,5 +161,5 @@ void frm_Matrix::cmd_copy_Click()
 
 void frm_Matrix::cmd_Print_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_Matrix.PrintForm", Print_Cancel::Reported);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_Matrix.PrintForm");
 }

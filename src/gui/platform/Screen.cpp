@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -108,6 +109,23 @@ void Screen::Show_Modeless()
     Make_Active();
 }
 
+void Screen::Show_Modeless_Behind(Screen& front)
+{
+    if (&front == this || !front.isVisible()) {
+        Show_Modeless();
+        return;
+    }
+    if (!isVisible()) {
+        setWindowModality(Qt::NonModal);
+        QWidget::setVisible(true);
+    }
+    history.erase(std::remove(history.begin(), history.end(), this), history.end());
+    history.insert(std::find(history.begin(), history.end(), &front), this);
+    // The window manager put the newly shown window on top; the front one goes back above it.
+    front.raise();
+    front.activateWindow();
+}
+
 void Screen::Show_Modal()
 {
     // The modality of a window can only change while it is hidden.
@@ -165,45 +183,100 @@ void Screen::Run_Handler(const std::function<void()>& handler)
 
 Screen* Screen::Active() { return active; }
 
+std::vector<Screen*> Screen::Stacking_Order()
+{
+    std::vector<Screen*> order;
+    for (Screen* s : history)
+        if (s->isVisible()) order.push_back(s);
+    return order;
+}
+
 std::string Screen::Caption() const { return S_Text(windowTitle()); }
 void Screen::Set_Caption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 
-QSize Screen::Frame_Extra() const
+bool Screen::Own_Frame_Known() const
 {
-    if (!isVisible()) return {0, 0};
-    QSize extra = frameGeometry().size() - geometry().size();
-    return {std::max(0, extra.width()), std::max(0, extra.height())};
+    return isVisible() && windowHandle() && !windowHandle()->frameMargins().isNull();
 }
 
-int Screen::Width() const
+// A window not framed yet (hidden, or just shown) gets the frame the others have.
+QMargins Screen::Frame() const
 {
-    return static_cast<int>(std::lround((width() + Frame_Extra().width()) * Screen_Metrics::Twips_Per_Pixel_X()));
+    return Own_Frame_Known() ? windowHandle()->frameMargins() : Screen_Metrics::Frame_Margins();
 }
 
-int Screen::Height() const
+int Screen::Width() const { return static_cast<int>(std::lround(width() * Screen_Metrics::Twips_Per_Pixel_X())); }
+int Screen::Height() const { return static_cast<int>(std::lround(height() * Screen_Metrics::Twips_Per_Pixel_Y())); }
+
+int Screen::Left() const
 {
-    return static_cast<int>(std::lround((height() + Frame_Extra().height()) * Screen_Metrics::Twips_Per_Pixel_Y()));
+    return static_cast<int>(std::lround((geometry().x() - Frame().left()) * Screen_Metrics::Twips_Per_Pixel_X()));
 }
 
-int Screen::Left() const { return static_cast<int>(std::lround(frameGeometry().x() * Screen_Metrics::Twips_Per_Pixel_X())); }
-int Screen::Top() const { return static_cast<int>(std::lround(frameGeometry().y() * Screen_Metrics::Twips_Per_Pixel_Y())); }
+int Screen::Top() const
+{
+    return static_cast<int>(std::lround((geometry().y() - Frame().top()) * Screen_Metrics::Twips_Per_Pixel_Y()));
+}
 
 void Screen::Set_Width(double twips)
 {
-    int px = static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_X())) - Frame_Extra().width();
-    resize(std::max(1, px), height());
+    client_size_.setWidth(std::max(1, static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_X()))));
+    resize(client_size_);
 }
 
 void Screen::Set_Height(double twips)
 {
-    int px = static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_Y())) - Frame_Extra().height();
-    resize(width(), std::max(1, px));
+    client_size_.setHeight(std::max(1, static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_Y()))));
+    resize(client_size_);
 }
 
 void Screen::Move(double left, double top)
 {
-    move(static_cast<int>(std::lround(left / Screen_Metrics::Twips_Per_Pixel_X())),
-         static_cast<int>(std::lround(top / Screen_Metrics::Twips_Per_Pixel_Y())));
+    frame_pos_ = QPoint(static_cast<int>(std::lround(left / Screen_Metrics::Twips_Per_Pixel_X())),
+                        static_cast<int>(std::lround(top / Screen_Metrics::Twips_Per_Pixel_Y())));
+    placed_ = true;
+    Place();
+}
+
+// The client area is placed itself (not the frame, whose size the window manager may not have told
+// yet), so that where a screen lands does not depend on when its frame arrives.
+void Screen::Place()
+{
+    const QMargins m = Frame();
+    const QRect d = Screen_Metrics::Display_Pixels();
+    QSize client = client_size_;
+    if (!d.isEmpty())
+        client = client.boundedTo(
+            QSize(std::max(1, d.width() - m.left() - m.right()), std::max(1, d.height() - m.top() - m.bottom())));
+    const QSize outer = client.grownBy(m);
+    QPoint corner = frame_pos_;
+    if (!d.isEmpty()) {
+        corner.setX(std::clamp(corner.x(), d.left(), std::max(d.left(), d.left() + d.width() - outer.width())));
+        corner.setY(std::clamp(corner.y(), d.top(), std::max(d.top(), d.top() + d.height() - outer.height())));
+    }
+    placed_at_ = QRect(corner + QPoint(m.left(), m.top()), client);
+    placed_with_ = m;
+    setGeometry(placed_at_);
+}
+
+bool Screen::event(QEvent* event)
+{
+    if (event->type() == QEvent::Show) awaiting_frame_ = true;  // each showing gets a new frame
+    else if (awaiting_frame_ && (event->type() == QEvent::Paint || event->type() == QEvent::Move)) Frame_Arrived();
+    return QWidget::event(event);
+}
+
+// Once the window manager has framed this screen, the frame is known for every screen. A screen
+// placed with another frame in mind, or sized and placed while the window manager was still
+// mapping it at its former geometry, is placed again.
+void Screen::Frame_Arrived()
+{
+    if (!Own_Frame_Known()) return;
+    awaiting_frame_ = false;
+    const QMargins m = windowHandle()->frameMargins();
+    Screen_Metrics::Learn_Frame_Margins(m);
+    if (placed_ && (m != placed_with_ || geometry() != placed_at_) && Window_State() == Form_State::Normal)
+        QMetaObject::invokeMethod(this, [this] { Place(); }, Qt::QueuedConnection);
 }
 
 int Screen::Window_State() const

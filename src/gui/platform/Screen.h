@@ -1,6 +1,8 @@
 // Base of every screen: a top-level window sized in twips, shown modal (its own event loop,
 // which ends when the screen is hidden) or modeless, loaded once on first reference, and
-// activated by the program itself rather than by the window manager.
+// activated by the program itself rather than by the window manager. Sizes are those of the
+// client area; the window manager's frame goes around it, and the whole window stays inside the
+// display.
 #pragma once
 #include <QWidget>
 #include <functional>
@@ -30,12 +32,16 @@ public:
     // Returns when the screen is hidden; modal shows nest.
     void Show_Modal();
     void Show_Modeless();
+    // Shown modeless just below `front`, which stays in front and active; this screen takes over
+    // when `front` is hidden.
+    void Show_Modeless_Behind(Screen& front);
     void Hide();
 
     std::string Caption() const;
     void Set_Caption(const std::string& caption);
 
-    // Outer size and position in twips.
+    // Size of the client area and position of the frame, in twips. A move keeps the frame inside
+    // the display (a screen too large for it gives up client area).
     int Width() const;
     int Height() const;
     int Left() const;
@@ -66,6 +72,8 @@ public:
 
     // The program's active screen (nullptr when none is visible).
     static Screen* Active();
+    // The visible screens as the program stacked them, the front one last.
+    static std::vector<Screen*> Stacking_Order();
 
 protected:
     virtual void Form_Load() {}
@@ -75,18 +83,30 @@ protected:
 
     void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     friend class Screen_Activation;
     friend void Run_Form_Load(Screen& s);
     void Make_Active();
     void On_Hidden();
-    QSize Frame_Extra() const;
+    QMargins Frame() const;
+    bool Own_Frame_Known() const;
+    void Place();
+    void Frame_Arrived();
 
     std::string name_;
     int design_width_, design_height_;
     int suspended_ = 0;
     std::vector<QEventLoop*> loops_;
+    // The client size asked for; where the frame's top-left corner was asked to be; where the
+    // client area went then, with the frame assumed.
+    QSize client_size_;
+    QPoint frame_pos_;
+    bool placed_ = false;
+    QRect placed_at_;
+    QMargins placed_with_;
+    bool awaiting_frame_ = true;
 };
 
 // After a box or dialog closes: the keyboard goes back to the program's active screen (no

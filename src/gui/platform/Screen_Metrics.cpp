@@ -7,6 +7,7 @@ namespace {
 bool fake = false;
 int fake_w = 0, fake_h = 0;
 double fake_dpi = 96.0;
+QMargins learnt_frame;
 
 QScreen* Primary() { return QGuiApplication::primaryScreen(); }
 
@@ -19,17 +20,17 @@ double Twips_Per_Pixel_X() { return 1440.0 / Dpi_X(); }
 double Twips_Per_Pixel_Y() { return 1440.0 / Dpi_Y(); }
 
 // The full display, not the work area: the classic metrics ignored task bars.
-double Width_Twips()
+QRect Display_Pixels()
 {
-    int px = fake ? fake_w : (Primary() ? Primary()->geometry().width() : 0);
-    return px * Twips_Per_Pixel_X();
+    if (fake) return QRect(0, 0, fake_w, fake_h);
+    return Primary() ? Primary()->geometry() : QRect();
 }
 
-double Height_Twips()
-{
-    int px = fake ? fake_h : (Primary() ? Primary()->geometry().height() : 0);
-    return px * Twips_Per_Pixel_Y();
-}
+double Width_Twips() { return Display_Pixels().width() * Twips_Per_Pixel_X(); }
+double Height_Twips() { return Display_Pixels().height() * Twips_Per_Pixel_Y(); }
+
+QMargins Frame_Margins() { return learnt_frame; }
+void Learn_Frame_Margins(const QMargins& frame) { learnt_frame = frame; }
 
 void Use_Fake(int width_px, int height_px, double dpi)
 {

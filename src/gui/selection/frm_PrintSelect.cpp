@@ -84,6 +84,8 @@ void frm_PrintSelect::Build()
         *coms[k - 1] = Named_Control(new Combo_Box(true, f), QString("cmb_Com%1").arg(k));
         *oks[k - 1] = Named_Control(new QPushButton("&OK", f), QString("cmd_OK%1").arg(k));
         *clears[k - 1] = Named_Control(new QPushButton("&Clear", f), QString("cmd_Clear%1").arg(k));
+        // The style's wide default for buttons would push four slots past the design width.
+        for (QPushButton* b : {*oks[k - 1], *clears[k - 1]}) b->setMinimumWidth(60);
         auto* g = new QGridLayout(f);
         g->addWidget(lbl_Var[k - 1], 0, 0, 1, 2);
         g->addWidget(*vars[k - 1], 1, 0, 1, 2);

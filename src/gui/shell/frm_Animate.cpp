@@ -44,7 +44,7 @@ void frm_Animate::Form_Activate()
     if (s.Full_Screen) Maximize_Screen(*this, Animate_Height, Animate_Width);
     else Reset_Screen(*this, Animate_Height, Animate_Width);
     Start_Timer(*this, 0);
-    hsc_speed->setValue(32767 - s.Anim_Speed);
+    Show_Anim_Speed(*hsc_speed);
     txt_Cycles->setText(Q_Text(Str(static_cast<int>(s.Anim_Cycles))));
     hsc_step->setMaximum(Last_Drawable_Step());
     hsc_step->setValue(0);
@@ -209,7 +209,7 @@ void frm_Animate::cmd_Back_Click()
 
 void frm_Animate::cmd_PlotPrint_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Image_Print, "frm_Animate.Print", Print_Cancel::Reported);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Image_Print, "frm_Animate.Print");
 }
 
 void frm_Animate::mnu_Help_Click()

@@ -8,6 +8,7 @@
 #include "model/Mod_Main.h"
 #include "platform/Control_Events.h"
 #include "shell/frm_Animate.h"
+#include "shell/mod_Animate_Screen.h"
 
 namespace {
 // Keeps the picture square, so the square drawing window is not stretched.
@@ -69,7 +70,8 @@ void frm_Animate::Build_Body()
     // Left: header, picture, step bar.
     lbl_Header = Panel("lbl_Header", "", this);
     lbl_Header->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lbl_Header->setMinimumHeight(56);
+    // Room for all five lines of the form header, the file's name included.
+    lbl_Header->setMinimumHeight(5 * lbl_Header->fontMetrics().lineSpacing() + 2 * lbl_Header->frameWidth() + 4);
     txt_Header = Named(new QLineEdit("Figure", this), "txt_Header");
     Picture1 = Named(new Picture_Box(this), "Picture1");
     auto* holder = new Square_Holder(Picture1, this);
@@ -84,11 +86,10 @@ void frm_Animate::Build_Body()
     directions->addWidget(pnl_time);
     directions->addStretch(1);
     directions->addWidget(pnl_ccw);
+    // The model title under the header, across the column, so that whole titles show.
     auto* left = new QVBoxLayout;
-    auto* header = new QHBoxLayout;
-    header->addWidget(lbl_Header, 3);
-    header->addWidget(txt_Header, 2);
-    left->addLayout(header);
+    left->addWidget(lbl_Header);
+    left->addWidget(txt_Header);
     left->addWidget(holder, 1);
     left->addWidget(hsc_step);
     left->addLayout(directions);
@@ -137,6 +138,12 @@ void frm_Animate::Build_Body()
     lbl_StepNumber = Named(new QLabel(step_box), "lbl_StepNumber");
     lbl_StepUnit = Named(new QLabel("deg", step_box), "lbl_StepUnit");
     lbl_StepNumber->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A run hides the step shown; the box keeps its place so that nothing below it moves.
+    for (QLabel* l : {lbl_StepLabel, lbl_StepNumber, lbl_StepUnit}) {
+        QSizePolicy policy = l->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        l->setSizePolicy(policy);
+    }
     auto* step_row = new QHBoxLayout(step_box);
     step_row->addWidget(lbl_StepLabel);
     step_row->addWidget(lbl_StepNumber, 1);
@@ -162,7 +169,7 @@ void frm_Animate::Build_Body()
     auto* speed = new QVBoxLayout(fra_Speed);
     lbl_speed = Named(new QLabel("<< Slow    Fast >>", fra_Speed), "lbl_speed");
     hsc_speed = Named(new QScrollBar(Qt::Horizontal, fra_Speed), "hsc_speed");
-    hsc_speed->setRange(0, 32767);
+    Set_Up_Speed_Bar(*hsc_speed);
     speed->addWidget(lbl_speed);
     speed->addWidget(hsc_speed);
 

@@ -93,6 +93,6 @@ void Show_Help_Over(Screen& s, const std::string& path, const std::string& error
     Trap_Errors(error_name, [&] {
         s.Hide();
         Show_Help_Document(path);
-        s.Show_Modeless();
+        s.Show_Modeless_Behind(Form<frm_Help>());
     });
 }

@@ -37,5 +37,6 @@ std::string Help_Address(const std::string& path);
 // A help command: hides the help window, points it at the document, centres it and shows it
 // modeless.
 void Show_Help_Document(const std::string& path);
-// A screen's help command: the screen steps aside for the help window and comes back modeless.
+// A screen's help command: the screen steps aside for the help window and comes back modeless,
+// behind it.
 void Show_Help_Over(Screen& s, const std::string& path, const std::string& error_name);

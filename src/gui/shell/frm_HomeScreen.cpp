@@ -271,6 +271,8 @@ void frm_HomeScreen::Activate_Home()
     mnu_Saveas->setEnabled(m.Saveas);
     mnu_CalcFFT->setEnabled(m.CalcFFT);
     cmd_Flywheel->setEnabled(m.Flywheel);
+    // The result buttons follow the flags as the status panel does, whichever screen left them.
+    Set_Home_Buttons();
     ui().Set_Mouse_Pointer(Pointer::Default);
     Update_Status();
 }

@@ -84,13 +84,11 @@ void frm_HomeScreen::Help_Command(const std::string& menu)
 {
     for (const Help_Document& doc : Home_Help_Documents()) {
         if (doc.menu != menu) continue;
-        // These two bring the home screen back above the help window.
-        bool reshow = menu == "mnu_AnimateHelp" || menu == "mnu_DynamicsHelp";
-        Trap_Errors(doc.error_name, [&] {
-            if (reshow) Hide();
-            Show_Help_Document(doc.path);
-            if (reshow) Show_Modeless();
-        });
+        // These two hide the home screen while the help window comes up.
+        if (menu == "mnu_AnimateHelp" || menu == "mnu_DynamicsHelp")
+            Show_Help_Over(*this, doc.path, doc.error_name);
+        else
+            Trap_Errors(doc.error_name, [&] { Show_Help_Document(doc.path); });
         return;
     }
 }

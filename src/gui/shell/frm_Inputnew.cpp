@@ -6,6 +6,7 @@
 #include "model/Mod_VastrelW.h"
 #include "model/mod_Data_Screen.h"
 #include "platform/Control_Events.h"
+#include "platform/Design_Layout.h"
 #include "model/Mod_Numeric.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
@@ -83,9 +84,10 @@ void frm_Inputnew::Build()
     mnu_Redraw = menu_bar->addAction("Redraw");
     auto* body = new QWidget(this);
     layout->addWidget(body, 1);
+    Lay_Out_By_Design(body);
 
     fra_Links = new QGroupBox("Linkage Data", body);
-    fra_Links->setGeometry(8, 4, 320, 262);
+    fra_Links->setGeometry(8, 4, 324, 262);
     static const char* const link_names[9] = {"Link 1 (Ground)", "Link 2 (Crank)", "Link 3 (Coupler)",
                                               "Link 4 (Rocker)", "Link 5 (Crank)", "Gear Ratio",
                                               "Phase Angle", " Dist I23 to Coup Pt",
@@ -95,13 +97,13 @@ void frm_Inputnew::Build()
         int y = 20 + i * 26;
         lbl_Link[i] = Label(fra_Links, link_names[i], 6, y, 196);
         txt_Linkout[i] = Box(fra_Links, 200, y, 64);
-        QLabel* unit = Label(fra_Links, link_units[i], 268, y, 48);
+        QLabel* unit = Label(fra_Links, link_units[i], 268, y, 54);
         if (i <= 4) lbl_Units[i] = unit;
         if (i == 7) lbl_Units[5] = unit;  // the coupler-point distance is a length too
     }
 
     fra_Initial = new QGroupBox("Initial Conditions", body);
-    fra_Initial->setGeometry(8, 270, 320, 180);
+    fra_Initial->setGeometry(8, 270, 324, 180);
     static const char* const initial_names[6] = {"Start Theta", "End Theta", "Delta Theta",
                                                  "Omega2",      "Alpha2",    "Theta Zero"};
     static const char* const initial_units[6] = {"deg", "deg", "deg", "rad/s", "rad/s^2", "deg"};
@@ -109,35 +111,36 @@ void frm_Inputnew::Build()
         int y = 20 + i * 26;
         lbl_Initial[i] = Label(fra_Initial, initial_names[i], 6, y, 150);
         txt_Initial[i] = Box(fra_Initial, 200, y, 64);
-        lbl_Unit[i] = Label(fra_Initial, initial_units[i], 268, y, 48);
+        lbl_Unit[i] = Label(fra_Initial, initial_units[i], 268, y, 54);
     }
 
     Picture1 = new Picture_Box(body);
     // Square, so that both axes of the square drawing window get the same scale.
-    Picture1->setGeometry(360, 4, 380, 380);
+    Picture1->setGeometry(370, 4, 380, 380);
+    // Clear of the initial conditions' frame, whose units reach its right edge.
     hsc_step = new QScrollBar(Qt::Horizontal, body);
-    hsc_step->setGeometry(318, 388, 464, 18);
+    hsc_step->setGeometry(338, 388, 444, 18);
     hsc_step->setRange(0, 0);
     hsc_step->setPageStep(1);  // arrows and track clicks both move one step
-    pnl_cw = Panel(body, "<-- Start", 318, 410, 90);
+    pnl_cw = Panel(body, "<-- Start", 338, 410, 90);
     pnl_ccw = Panel(body, "End -->", 692, 410, 90);
-    pnl_time = Panel(body, "Time ---->", 505, 410, 90);
+    pnl_time = Panel(body, "Time ---->", 515, 410, 90);
 
     fra_Calctype = new QGroupBox("Calculation Mode", body);
-    fra_Calctype->setGeometry(318, 436, 150, 90);
+    fra_Calctype->setGeometry(338, 436, 140, 90);
     static const char* const calc_names[4] = {"", "&One Position", "&Time Steps", "&Angle Steps"};
     for (int i = 1; i <= 3; ++i) {
         opt_Calctype[i] = new QRadioButton(calc_names[i], fra_Calctype);
-        opt_Calctype[i]->setGeometry(8, 18 + (i - 1) * 22, 136, 20);
+        opt_Calctype[i]->setGeometry(8, 18 + (i - 1) * 22, 128, 20);
     }
     opt_Calctype[3]->setChecked(true);
 
     fra_Circuit = new QGroupBox("Circuit", body);
-    fra_Circuit->setGeometry(474, 436, 100, 90);
+    fra_Circuit->setGeometry(484, 436, 92, 90);
     opt_OpenCross[0] = new QRadioButton("Open", fra_Circuit);
-    opt_OpenCross[0]->setGeometry(8, 24, 88, 20);
+    opt_OpenCross[0]->setGeometry(8, 24, 80, 20);
     opt_OpenCross[1] = new QRadioButton("Crossed", fra_Circuit);
-    opt_OpenCross[1]->setGeometry(8, 50, 88, 20);
+    opt_OpenCross[1]->setGeometry(8, 50, 80, 20);
     opt_OpenCross[0]->setChecked(true);
 
     fra_Grashof = new QGroupBox("Grashof Condition", body);
@@ -433,7 +436,7 @@ void frm_Inputnew::Next_Click() { Leave_For_Animation(store().Calc_Type != 1); }
 
 void frm_Inputnew::Print_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Image_Print, "frm_Animate.Print", Print_Cancel::Reported);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Image_Print, "frm_Animate.Print");
 }
 
 void frm_Inputnew::Zoom(float (*change)(float))

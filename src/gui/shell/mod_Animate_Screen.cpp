@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QWidget>
-#include <algorithm>
+#include <optional>
 #include <thread>
 
 #include "model/Mod_Main.h"
@@ -33,8 +33,7 @@ struct Stand_In : Animation_Role {
         chk_Trace = new QCheckBox("Trace", &holder);
         chk_Points = new QCheckBox("Coupler Points", &holder);
         hsc_speed = new QScrollBar(Qt::Horizontal, &holder);
-        hsc_speed->setRange(0, 32767);
-        hsc_speed->setValue(32767 - std::clamp(store().Anim_Speed, 0, 32767));
+        Set_Up_Speed_Bar(*hsc_speed);
         txt_Cycles = new QLineEdit("1", &holder);
         lbl_Header = new QLabel(&holder);
     }
@@ -71,6 +70,16 @@ void Picture_Canvas::PSet(float x, float y, int32_t c) { box_.PSet(x, y, c); }
 void Picture_Canvas::Set_Draw_Mode(int mode) { box_.DrawMode(static_cast<int16_t>(mode)); }
 void Picture_Canvas::Set_Back_Color(int32_t c) { box_.BackColor(c); }
 void Picture_Canvas::Refresh() { box_.Flush(); }
+
+void Set_Up_Speed_Bar(QScrollBar& bar)
+{
+    bar.setRange(0, 32767);
+    bar.setSingleStep(1024);
+    bar.setPageStep(4096);
+    Show_Anim_Speed(bar);
+}
+
+void Show_Anim_Speed(QScrollBar& bar) { bar.setValue(32767 - store().Anim_Speed); }
 
 void Check_Parameters(Animation_Role& anim)
 {
@@ -114,7 +123,9 @@ void DrawLinkage(Linkage_Controls& S, int16_t& i)
 {
     if (!S.Picture1) return;
     Picture_Canvas pic(*S.Picture1);
-    DrawLinkage(pic, i, Show_Points());
+    std::optional<Picture_Canvas> path;
+    if (Picture_Box* box = Animation_Screen().Picture1) path.emplace(*box);
+    DrawLinkage(pic, path ? &*path : nullptr, i, Show_Points());
     pic.Refresh();
 }
 

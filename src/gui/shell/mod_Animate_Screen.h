@@ -48,6 +48,11 @@ private:
     Picture_Box& box_;
 };
 
+// The speed bar: its range, steps a user sees, and the position `Anim_Speed` gives.
+void Set_Up_Speed_Bar(QScrollBar& bar);
+// The position `Anim_Speed` gives the bar (the right end is the fastest).
+void Show_Anim_Speed(QScrollBar& bar);
+
 void Check_Parameters(Animation_Role& anim);
 void Animate_Setup(Linkage_Controls& S);
 // `hold` keeps each frame on show (by default the thread sleeps for the speed's delay).

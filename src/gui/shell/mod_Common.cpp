@@ -204,8 +204,7 @@ void Check_mnu_Units(Has_Units_Menu& home, int16_t& units)
     });
 }
 
-void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question question, const std::string& error_name,
-                        Print_Cancel cancel)
+void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question question, const std::string& error_name)
 {
     try {
         int16_t answer = 0;
@@ -217,7 +216,7 @@ void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question questio
         dialog.ShowPrinter();
         Printer().Print_Form(s);
     } catch (const Runtime_Error& e) {
-        if (e.number != Err::Cancel_Selected || cancel == Print_Cancel::Reported) Report_Error(e, error_name);
+        if (e.number != Err::Cancel_Selected) Report_Error(e, error_name);
     }
 }
 

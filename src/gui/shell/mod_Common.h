@@ -42,12 +42,17 @@ void Confirm_Print(int16_t& answer);
 void Confirm_Image_Print(int16_t& answer);
 
 // A screen's Print command: the confirmation, the printer dialog and the screen's image. A cancel
-// of the dialog ends silently or is reported, as each screen's command does; other errors are
-// reported under error_name.
+// of the dialog ends it silently, as every common dialog's does; other errors are reported under
+// error_name.
 enum class Print_Question { Direct_Print, Image_Print };
-enum class Print_Cancel { Silent, Reported };
-void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question question, const std::string& error_name,
-                        Print_Cancel cancel);
+void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question question, const std::string& error_name);
+// The older form of the call, with the cancel's handling spelt out.
+enum class Print_Cancel { Silent };
+inline void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question question,
+                               const std::string& error_name, Print_Cancel)
+{
+    Print_Screen_Image(s, dialog, question, error_name);
+}
 // The Copy buttons' advice.
 void Copy_Advice();
 

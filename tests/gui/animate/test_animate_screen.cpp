@@ -433,6 +433,51 @@ private slots:
         QVERIFY(user.boxes[1].prompt.rfind("This linkage cannot connect at some positions\r", 0) == 0);
     }
 
+    // The screen as a user meets it: the speed bar where the model's speed puts it, even after the
+    // input screen drew first, with steps that move it; whole titles and header lines; a run that
+    // moves nothing; a cancelled printer dialog that ends the command silently.
+    void speed_title_header_a_steady_run_and_a_silent_cancel()
+    {
+        Scripted_User user;
+        Load_Unity_Example();
+        store().File_Path = "/models/geared.vsr";
+        store().Model_Name = "geared";
+        frm_Inputnew& input = Form<frm_Inputnew>();
+        input.Show_Modeless();
+        QTest::mouseClick(input.cmd_Calc, Qt::LeftButton);
+        input.Hide();
+        frm_Animate& f = Open();
+        QCOMPARE(f.hsc_speed->value(), 32767 - 16383);
+        QCOMPARE(store().Anim_Speed, 16383);
+        f.hsc_speed->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QVERIFY(f.hsc_speed->value() - 16384 >= 32767 / 50);
+        const int after_arrow = f.hsc_speed->value();
+        f.hsc_speed->triggerAction(QAbstractSlider::SliderPageStepSub);
+        QVERIFY(after_arrow - f.hsc_speed->value() >= 32767 / 10);
+
+        const QString title = QString::fromStdString(store().Model_Title);
+        QCOMPARE(f.txt_Header->text(), title);
+        QVERIFY(f.txt_Header->fontMetrics().horizontalAdvance(title) < f.txt_Header->width() - 8);
+        QVERIFY(f.lbl_Header->text().endsWith("\n File: geared"));
+        QVERIFY(f.lbl_Header->contentsRect().height() >= 5 * f.lbl_Header->fontMetrics().lineSpacing());
+
+        auto* circuit = f.findChild<QWidget*>("fra_Circuit");
+        auto* step_box = f.findChild<QWidget*>("fra_Step");
+        const QRect circuit_at = circuit->geometry(), step_box_at = step_box->geometry();
+        bool moved = false;
+        Frame_Watch watch(f);
+        watch.at_frame = [&](int) { moved |= circuit->geometry() != circuit_at || step_box->geometry() != step_box_at; };
+        Set_Speed(f, 0, "1");
+        QTest::mouseClick(f.cmd_Run, Qt::LeftButton);
+        QVERIFY(!watch.steps.empty() && !moved);
+        QCOMPARE(circuit->geometry(), circuit_at);
+
+        user.Answer(Msg::Ans_Yes).Print_To_Pdf("");
+        QTest::mouseClick(f.cmd_PlotPrint, Qt::LeftButton);
+        QCOMPARE(user.boxes.size(), size_t(1));  // the confirmation only
+        QVERIFY(user.All_Used());
+    }
+
     void back_shows_the_input_screen_modeless()
     {
         Scripted_User user;

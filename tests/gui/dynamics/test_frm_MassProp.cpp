@@ -375,15 +375,14 @@ private slots:
         Click(f.cmd_Print);
         QVERIFY(QFile(pdf).size() > 1000);
         QCOMPARE(user.boxes.size(), size_t(3));
-        // The matrix screen reports the cancel; No prints nothing.
+        // The matrix screen's cancel ends silently too; No prints nothing.
         Click(f.cmd_Matrix);
         frm_Matrix& m = Matrix();
         QVERIFY(m.cmd_Print->isEnabled() && m.cmd_copy->isEnabled());
-        user.Answer(Msg::Ans_Yes).Print_To_Pdf("").Answer(Msg::Ans_Ok).Answer(Msg::Ans_No);
+        user.Answer(Msg::Ans_Yes).Print_To_Pdf("").Answer(Msg::Ans_No);
         Click(m.cmd_Print);
-        QVERIFY(user.boxes.at(4).prompt.rfind("Error 32755 ", 0) == 0);
-        QVERIFY(user.boxes.at(4).prompt.find("frm_Matrix.PrintForm") != std::string::npos);
         Click(m.cmd_Print);
+        QCOMPARE(user.boxes.size(), size_t(5));
         QCOMPARE(user.printer_dialogs, 3);
         QVERIFY(user.All_Used());
     }

@@ -95,6 +95,7 @@ private slots:
     {
         Scripted_User user;
         Open_Print_Select();
+        QVERIFY(ps().minimumSizeHint().width() <= ps().width());  // every control fits the design size
         QCOMPARE(ps().cmb_Step->Text(), std::string("1"));
         QCOMPARE(ps().cmb_Decimal->Text(), std::string("3"));
         QCOMPARE(ps().cmb_Preset->List_Count(), 12);
