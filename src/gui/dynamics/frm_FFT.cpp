@@ -338,7 +338,7 @@ void frm_FFT::cmd_Cancel_Click()
 
 void frm_FFT::cmd_Print_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_FFT.PrintForm", Print_Cancel::Silent);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_FFT.PrintForm");
 }
 
 void frm_FFT::cmd_copy_Click()

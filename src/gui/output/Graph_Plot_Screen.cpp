@@ -127,7 +127,7 @@ void Graph_Plot_Screen::cmd_Copy_Click() { Copy_Advice(); }
 
 void Graph_Plot_Screen::cmd_PlotPrint_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, Name() + ".PrintForm", Print_Cancel::Silent);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, Name() + ".PrintForm");
 }
 
 void Graph_Plot_Screen::cmd_Back_Click()
