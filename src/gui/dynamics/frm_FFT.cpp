@@ -22,13 +22,6 @@ constexpr int FFT_Height = 8950;
 constexpr int16_t Most_Ticks = 15;
 constexpr int16_t Last_Result_Row = 512;
 
-template <class W>
-W* Named(W* w, const QString& name)
-{
-    w->setObjectName(name);
-    return w;
-}
-
 // Half the sample count, halves to even, as the harmonic counts are taken.
 int16_t Half_Count(int16_t N) { return CInt(N / 2.0); }
 
@@ -44,32 +37,25 @@ frm_FFT::frm_FFT() : Screen("frm_FFT", FFT_Width, FFT_Height)
 
 void frm_FFT::Build()
 {
-    menu_bar = new QMenuBar(this);
-    mnu_Help = Named(menu_bar->addAction("Help"), "mnu_Help");
+    Build_Output_Layout(*this, *this, Help_Menu | Report_Titles);
+    lbl_Header3->hide();  // one title: the transformed function
 
-    // Left: the four charts, real part on top.
-    auto* graphs = new QVBoxLayout;
-    graphs->setSpacing(4);
+    // The four charts, real part on top.
     const char* const titles[] = {"Real", "Img", "Mag", "Phs"};
     for (int g = 0; g <= 3; ++g) {
-        grf_Plot[g] = Named(new Graph_Control(this), QString("grf_Plot_%1").arg(g));
+        grf_Plot[g] = Named_Control(new Graph_Control(this), QString("grf_Plot_%1").arg(g));
         grf_Plot[g]->GraphTitle(titles[g]);
         grf_Plot[g]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        graphs->addWidget(grf_Plot[g], 1);
+        Content->addWidget(grf_Plot[g], 1);
     }
 
-    // Right: header, the function, grid and style, the titles of the transform.
-    lbl_Header = Named(new QLabel(this), "lbl_Header");
-    lbl_Header->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lbl_Header->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lbl_Header->setMinimumHeight(52);
-
-    fra_Function1 = Named(new QGroupBox("Function for FFT", this), "fra_Function1");
-    cmb_Var1 = Named(new Combo_Box(true, fra_Function1), "cmb_Var1");
-    cmb_Com1 = Named(new Combo_Box(true, fra_Function1), "cmb_Com1");
-    cmb_Harmonics = Named(new Combo_Box(true, fra_Function1), "cmb_Harmonics");
+    // Beside them: the function, grid and style.
+    fra_Function1 = Named_Control(new QGroupBox("Function for FFT", this), "fra_Function1");
+    cmb_Var1 = Named_Control(new Combo_Box(true, fra_Function1), "cmb_Var1");
+    cmb_Com1 = Named_Control(new Combo_Box(true, fra_Function1), "cmb_Com1");
+    cmb_Harmonics = Named_Control(new Combo_Box(true, fra_Function1), "cmb_Harmonics");
     cmb_Harmonics->Set_Text("15");
-    cmd_Clear1 = Named(new QPushButton("&Clear", fra_Function1), "cmd_Clear1");
+    cmd_Clear1 = Named_Control(new QPushButton("&Clear", fra_Function1), "cmd_Clear1");
     auto* function = new QGridLayout(fra_Function1);
     function->addWidget(new QLabel("Variable", fra_Function1), 0, 0);
     function->addWidget(cmb_Var1, 0, 1);
@@ -80,15 +66,15 @@ void frm_FFT::Build()
     function->addWidget(cmd_Clear1, 3, 1, Qt::AlignRight);
     function->setColumnStretch(1, 1);
 
-    fra_Grid = Named(new QGroupBox("Grid", this), "fra_Grid");
-    chk_HGrid = Named(new QCheckBox("Horiz", fra_Grid), "chk_HGrid");
-    chk_VGrid = Named(new QCheckBox("Vertic", fra_Grid), "chk_VGrid");
+    fra_Grid = Named_Control(new QGroupBox("Grid", this), "fra_Grid");
+    chk_HGrid = Named_Control(new QCheckBox("Horiz", fra_Grid), "chk_HGrid");
+    chk_VGrid = Named_Control(new QCheckBox("Vertic", fra_Grid), "chk_VGrid");
     auto* grid = new QVBoxLayout(fra_Grid);
     grid->addWidget(chk_HGrid);
     grid->addWidget(chk_VGrid);
-    fra_Style = Named(new QGroupBox("Style", this), "fra_Style");
-    chk_Line = Named(new QCheckBox("Envelope", fra_Style), "chk_Line");
-    chk_Sticks = Named(new QCheckBox("Spectral Lines", fra_Style), "chk_Sticks");
+    fra_Style = Named_Control(new QGroupBox("Style", this), "fra_Style");
+    chk_Line = Named_Control(new QCheckBox("Envelope", fra_Style), "chk_Line");
+    chk_Sticks = Named_Control(new QCheckBox("Spectral Lines", fra_Style), "chk_Sticks");
     auto* style = new QVBoxLayout(fra_Style);
     style->addWidget(chk_Line);
     style->addWidget(chk_Sticks);
@@ -96,40 +82,15 @@ void frm_FFT::Build()
     options->addWidget(fra_Grid);
     options->addWidget(fra_Style, 1);
 
-    lbl_Header2 = Named(new QLabel(this), "lbl_Header2");
-    lbl_Header2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lbl_Header2->setAlignment(Qt::AlignCenter);
-    lbl_Header2->setWordWrap(true);
-    lbl_Header2->setMinimumHeight(40);
+    Side->addWidget(fra_Function1);
+    Side->addLayout(options);
+    Side->addStretch(1);
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(lbl_Header);
-    right->addWidget(fra_Function1);
-    right->addLayout(options);
-    right->addWidget(lbl_Header2);
-    right->addStretch(1);
-
-    // Commands along the bottom.
-    auto button = [this](const char* name, const char* caption) { return Named(new QPushButton(caption, this), name); };
-    cmd_Calc = button("cmd_Calc", "&Calculate");
-    cmd_Print = button("cmd_Print", "&Print");
-    cmd_copy = button("cmd_copy", "C&opy");
-    cmd_Cancel = button("cmd_Cancel", "< &Back");
-    cmd_Done = button("cmd_Done", "&Next >");
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmd_Calc, cmd_Print, cmd_copy}) buttons->addWidget(b);
-    buttons->addStretch(1);
-    buttons->addWidget(cmd_Cancel);
-    buttons->addWidget(cmd_Done);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(graphs, 3);
-    columns->addLayout(right, 2);
-    auto* root = new QVBoxLayout(this);
-    root->setMenuBar(menu_bar);
-    root->setContentsMargins(8, 4, 8, 8);
-    root->addLayout(columns, 1);
-    root->addLayout(buttons);
+    cmd_Calc = Command("cmd_Calc", "&Calculate");
+    cmd_Print = Command("cmd_Print", "&Print");
+    cmd_copy = Command("cmd_copy", "C&opy");
+    cmd_Cancel = Back_Command("cmd_Cancel");
+    cmd_Done = Next_Command("cmd_Done");
 }
 
 void frm_FFT::Wire()
@@ -377,7 +338,7 @@ void frm_FFT::cmd_Cancel_Click()
 
 void frm_FFT::cmd_Print_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_FFT.PrintForm", Print_Cancel::Silent);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_FFT.PrintForm");
 }
 
 void frm_FFT::cmd_copy_Click()

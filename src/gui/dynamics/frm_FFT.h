@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <array>
 #include <cstdint>
@@ -17,10 +16,10 @@
 #include "platform/Graph_Control.h"
 #include "platform/Screen.h"
 #include "selection/Selection_Role.h"
-#include "shell/mod_Common.h"
+#include "shell/Output_Layout.h"
 
 // Its function box is slot 1 of a selection screen (variable, component, Clear, Next).
-class frm_FFT : public Screen, public Has_Header, public Has_Graph_Styles, public Selection_Role {
+class frm_FFT : public Screen, public Output_Layout, public Has_Graph_Styles, public Selection_Role {
     Q_OBJECT
 public:
     frm_FFT();
@@ -28,14 +27,11 @@ public:
     Combo_Box* cmb_Harmonics;
     QGroupBox* fra_Grid;
     QGroupBox* fra_Style;
-    QLabel* lbl_Header2;
     QPushButton* cmd_Calc;
     QPushButton* cmd_Cancel;
     QPushButton* cmd_Print;
     QPushButton* cmd_copy;
     Common_Dialog CommonDialog1;
-    QMenuBar* menu_bar;
-    QAction* mnu_Help;
 
     // The transformed function's variable as the report titles name it: the variable box's text.
     std::string Chosen_Variable() const { return cmb_Var1->Text(); }

@@ -268,7 +268,7 @@ void frm_Flywheel::cmd_Cancel_Click() { Hide(); }
 
 void frm_Flywheel::cmd_Print_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_Flywheel.PrintForm", Print_Cancel::Silent);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_Flywheel.PrintForm");
 }
 
 void frm_Flywheel::cmd_copy_Click()

@@ -57,7 +57,7 @@ void Own_Plot_Form::Form_Activate()
 // A cancelled printer dialog ends the print quietly.
 void Own_Plot_Form::cmd_PlotPrint_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, Name() + ".PrintForm", Print_Cancel::Silent);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, Name() + ".PrintForm");
 }
 
 void Own_Plot_Form::cmd_Back_Click()

@@ -1,8 +1,13 @@
-// The two-chart graph plot screen.
+// The two-chart graph plot screen: two functions, one chart each.
 #pragma once
-#include "shell/Pending_Screen.h"
+#include "output/Graph_Plot_Screen.h"
 
-class frm_Plot2 : public Pending_Screen {
+class frm_Plot2 : public Graph_Plot_Screen {
+    Q_OBJECT
 public:
-    frm_Plot2() : Pending_Screen("frm_Plot2") {}
+    frm_Plot2();
+
+protected:
+    Screen& Selection_Screen() override;
+    void Chart_Functions() override;
 };

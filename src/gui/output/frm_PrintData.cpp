@@ -51,7 +51,7 @@ void frm_PrintData::cmd_copy_Click() { Copy_Advice(); }
 
 void frm_PrintData::cmd_PrintForm_Click()
 {
-    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_Printdata.PrintForm", Print_Cancel::Silent);
+    Print_Screen_Image(*this, CommonDialog1, Print_Question::Direct_Print, "frm_Printdata.PrintForm");
 }
 
 void frm_PrintData::cmd_Reprint_Click()

@@ -356,10 +356,18 @@ Graph_Control::Layout Graph_Control::Compute_Layout(const QRectF& area) const
         double text_width = 0;
         for (int s = 0; s < num_sets_; ++s)
             text_width = std::max(text_width, legend_m.horizontalAdvance(QString::fromStdString(legends_[static_cast<size_t>(s)])));
-        double width = std::min(28 + 6 + text_width + 2 * Pad, area.width() * 0.35);
+        double width = 28 + 6 + text_width + 2 * Pad;
         double height = num_sets_ * legend_m.height() + 2 * Pad / 2;
-        right = area.right() - Pad - width - Pad;
-        layout.legend = QRectF(area.right() - Pad - width, (top + bottom - height) / 2, width, height);
+        if (width <= area.width() * 0.3) {
+            right = area.right() - Pad - width - Pad;
+            layout.legend = QRectF(area.right() - Pad - width, (top + bottom - height) / 2, width, height);
+        } else {
+            // Too wide beside a narrow chart: under it, so neither the legends nor the chart are cut.
+            width = std::min(width, area.width() - 2 * Pad);
+            bottom -= height + Pad;
+            layout.legend = QRectF(area.center().x() - width / 2, area.bottom() - Pad - height, width, height);
+            layout.legend_below = true;
+        }
     }
     layout.plot = QRectF(QPointF(left, top), QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
     return layout;
@@ -515,7 +523,8 @@ void Graph_Control::Render(QPainter& painter, const QRectF& area) const
     painter.setFont(axis_font);
     QFontMetricsF axis_m(axis_font);
     if (!bottom_title_.empty()) {
-        QRectF box(plot.left(), area.bottom() - Pad - axis_m.height(), plot.width(), axis_m.height());
+        const double floor = layout.legend_below ? layout.legend.top() - Pad : area.bottom() - Pad;
+        QRectF box(plot.left(), floor - axis_m.height(), plot.width(), axis_m.height());
         painter.drawText(box, Qt::AlignHCenter | Qt::AlignBottom, QString::fromStdString(bottom_title_));
     }
     if (!left_title_.empty()) {

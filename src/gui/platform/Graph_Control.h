@@ -93,6 +93,7 @@ public:
         QRectF plot;  // the data area
         double y_min = 0, y_max = 1, y_step = 1;
         QRectF legend;
+        bool legend_below = false;  // under the chart rather than beside it
     };
     Layout Compute_Layout(const QRectF& area) const;
     // Pixel of a data point in that layout.

@@ -46,13 +46,6 @@ void Confirm_Image_Print(int16_t& answer);
 // error_name.
 enum class Print_Question { Direct_Print, Image_Print };
 void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question question, const std::string& error_name);
-// The older form of the call, with the cancel's handling spelt out.
-enum class Print_Cancel { Silent };
-inline void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question question,
-                               const std::string& error_name, Print_Cancel)
-{
-    Print_Screen_Image(s, dialog, question, error_name);
-}
 // The Copy buttons' advice.
 void Copy_Advice();
 

@@ -4,10 +4,12 @@
 #include <functional>
 #include <vector>
 
+#include "dynamics/frm_FFT.h"
 #include "dynamics/frm_Flywheel.h"
 #include "model/Mod_Examples.h"
 #include "model/Mod_Main.h"
 #include "platform/Screen_Metrics.h"
+#include "output/frm_Plot3.h"
 #include "shell/Output_Layout.h"
 
 namespace {
@@ -33,6 +35,8 @@ class Output_Layout_Test : public QObject {
         return {
             {"all parts", [] () -> Screen& { return *full; }, [] () -> Output_Layout& { return *full; }},
             {"frm_Flywheel", [] () -> Screen& { return Form<frm_Flywheel>(); }, [] () -> Output_Layout& { return Form<frm_Flywheel>(); }},
+            {"frm_FFT", [] () -> Screen& { return Form<frm_FFT>(); }, [] () -> Output_Layout& { return Form<frm_FFT>(); }},
+            {"frm_Plot3", [] () -> Screen& { return Form<frm_Plot3>(); }, [] () -> Output_Layout& { return Form<frm_Plot3>(); }},
         };
     }
 
