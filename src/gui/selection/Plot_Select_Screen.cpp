@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "model/Mod_Main.h"
+#include "output/Graph_Plot_Screen.h"
+#include "output/Graph_Plots.h"
 #include "output/Own_Plot_Form.h"
 #include "platform/Control_Events.h"
 #include "selection/Plot_Selection.h"
@@ -362,7 +364,7 @@ void Plot_Select_Screen::Back_Click()
     type.Show_Modal();
 }
 
-void Plot_Select_Screen::Next_By_Style(Own_Plot_Form& own, Screen& graph)
+void Plot_Select_Screen::Next_By_Style(Own_Plot_Form& own, Graph_Plot_Screen& graph)
 {
     Model_Store& s = store();
     Set_Coordinate_Frame();
@@ -373,7 +375,8 @@ void Plot_Select_Screen::Next_By_Style(Own_Plot_Form& own, Screen& graph)
         Centerform(own);
         own.Show_Modal();
     } else if (s.Plot_Style == Style_Annotated) {
-        // TODO(plots-graph): Plot_Setup(graph, s.Num_Plots); Plot(graph, Accepted, s.Num_Plots).
+        Plot_Setup(graph, s.Num_Plots);
+        Plot(graph, Accepted, s.Num_Plots);
         Centerform(graph);
         graph.Show_Modal();
     }

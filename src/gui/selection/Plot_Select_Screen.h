@@ -18,6 +18,7 @@
 #include "selection/Layout_Sketch.h"
 #include "selection/Selection_Role.h"
 
+class Graph_Plot_Screen;
 class Own_Plot_Form;
 
 class Plot_Select_Screen : public Screen, public Selection_Role {
@@ -85,7 +86,7 @@ protected:
     QPushButton* Back_Button() const { return back_; }
     // Next of the two- and four-chart screens: the own-drawn screen for "Aligned", the graph
     // screen for "Annotated".
-    void Next_By_Style(Own_Plot_Form& own, Screen& graph);
+    void Next_By_Style(Own_Plot_Form& own, Graph_Plot_Screen& graph);
 
 private:
     void Build();

@@ -1,6 +1,7 @@
 #include "selection/frm_PlotSelect1.h"
 
 #include "model/Mod_Main.h"
+#include "output/Graph_Plots.h"
 #include "output/frm_Plot1.h"
 #include "platform/Control_Events.h"
 #include "runtime/Ui_Port.h"
@@ -75,8 +76,8 @@ void frm_PlotSelect1::cmd_Done_Click()
     Model_Store& s = store();
     Set_Coordinate_Frame();
     frm_Plot1& plot = Form<frm_Plot1>();
-    // TODO(plots-graph): Plot_Setup(plot, s.Num_Plots); MultiPlot(plot, Accepted, 0).
-    (void)s;
+    Plot_Setup(plot, s.Num_Plots);
+    MultiPlot(plot, Accepted);
     Leave_For_Plot();
     Centerform(plot);
     plot.Show_Modal();

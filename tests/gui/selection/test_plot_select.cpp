@@ -147,6 +147,7 @@ private slots:
 
         p.opt_Coord[1]->setChecked(true);
         QCOMPARE(Next_Opens(p), static_cast<Screen*>(&Form<frm_Plot1>()));
+        QCOMPARE(Form<frm_Plot1>().Charted.Function[1], std::string("Veloc CP"));
         QVERIFY(!p.isVisible());
         QVERIFY(s.Coord_System == 1 && s.Num_Plots == 1 && s.Num_Functions == 3);
         QVERIFY(p.opt_Coord[0]->isChecked() && !p.fra_Coord->isEnabled());
@@ -249,6 +250,7 @@ private slots:
         Expect_Accepted(four, {{"Theta2", "Mag"}, {"Theta3", "Mag"}, {"Theta4", "Mag"}, {"Theta5", "Mag"}});
         QVERIFY(four.cmd_Done->isEnabled());
         QCOMPARE(Next_Opens(four), static_cast<Screen*>(&Form<frm_Plot3>()));
+        QVERIFY(Form<frm_Plot3>().grf_Plot[3]->GraphTitle().starts_with("Theta5"));
         QVERIFY(s.Num_Plots == 4 && s.Num_Functions == 4 && user.All_Used());
     }
 
