@@ -130,7 +130,7 @@ void Plot_Select_Screen::Build()
         rows->addWidget(plot, shape_.polar ? 1 : i, shape_.polar ? 0 : 1);
     }
     rows->setColumnStretch(0, 1);
-    rows->setColumnStretch(1, 1);
+    if (!shape_.polar) rows->setColumnStretch(1, 1);
 
     // Left column: the layout, the frame and the style.
     frm_Plotstyle = Named_Control(new QGroupBox(shape_.layout, this), "frm_Plotstyle");
