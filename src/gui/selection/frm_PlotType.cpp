@@ -3,15 +3,13 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QPainterPath>
 #include <QVBoxLayout>
-#include <cmath>
 #include <functional>
 
 #include "model/Mod_Main.h"
 #include "platform/Control_Events.h"
 #include "runtime/Report_Error.h"
+#include "selection/Layout_Sketch.h"
 #include "selection/frm_PlotSelect1.h"
 #include "selection/frm_PlotSelect2.h"
 #include "selection/frm_PlotSelect3.h"
@@ -23,54 +21,6 @@
 namespace {
 constexpr int Type_Width = 11850;
 constexpr int Type_Height = 8950;
-
-// One chart of a layout, drawn to the widget's size: a curve on axes, or a polar grid.
-class Chart_Sketch : public QWidget {
-public:
-    Chart_Sketch(bool polar, QWidget* parent) : QWidget(parent), polar_(polar)
-    {
-        setMinimumSize(40, 24);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF r = QRectF(rect()).adjusted(2, 2, -2, -2);
-        p.fillRect(r, Qt::white);
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(r);
-        if (polar_) {
-            const double radius = std::min(r.width(), r.height()) * 0.44;
-            const QPointF c = r.center();
-            p.setPen(QPen(Qt::darkGray, 1));
-            for (int ring = 1; ring <= 3; ++ring) p.drawEllipse(c, radius * ring / 3, radius * ring / 3);
-            for (int spoke = 0; spoke < 12; ++spoke) {
-                const double a = spoke * M_PI / 6;
-                p.drawLine(c, c + QPointF(radius * std::cos(a), -radius * std::sin(a)));
-            }
-            return;
-        }
-        const QRectF plot = r.adjusted(r.width() * 0.08, r.height() * 0.12, -r.width() * 0.04, -r.height() * 0.12);
-        p.drawLine(plot.bottomLeft(), plot.topLeft());
-        p.drawLine(QPointF(plot.left(), plot.center().y()), QPointF(plot.right(), plot.center().y()));
-        QPainterPath curve;
-        for (int i = 0; i <= 48; ++i) {
-            const double t = i / 48.0;
-            const QPointF q(plot.left() + t * plot.width(),
-                            plot.center().y() - plot.height() * 0.42 * std::sin(2 * M_PI * t + 0.6) * (0.7 + 0.3 * std::cos(4 * M_PI * t)));
-            if (i == 0) curve.moveTo(q);
-            else curve.lineTo(q);
-        }
-        p.setPen(QPen(QColor(0, 0, 160), 1.5));
-        p.drawPath(curve);
-    }
-
-private:
-    bool polar_;
-};
 
 // A control's clicks and double clicks, run as the screen's handlers.
 class Mouse_Clicks : public QObject {
@@ -130,7 +80,7 @@ void frm_PlotType::Build()
         auto* sketches = new QVBoxLayout(frm_Plotstyle[k]);
         sketches->setSpacing(4);
         for (int n : Shapes[k].pictures) {
-            Picture[n] = Named_Control(new Chart_Sketch(Shapes[k].polar, frm_Plotstyle[k]), QString("Picture%1").arg(n));
+            Picture[n] = Named_Control(new Layout_Sketch(Shapes[k].polar ? Layout_Sketch::Kind::Polar : Layout_Sketch::Kind::Cartesian, frm_Plotstyle[k]), QString("Picture%1").arg(n));
             sketches->addWidget(Picture[n], 1);
             new Mouse_Clicks(s, Picture[n], [this, k] { Picture_Click(k); }, [this, k] { Picture_DblClick(k); });
         }

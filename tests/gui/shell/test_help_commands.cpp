@@ -6,6 +6,11 @@
 #include "dynamics/frm_FFT.h"
 #include "dynamics/frm_Flywheel.h"
 #include "dynamics/frm_MassProp.h"
+#include "selection/frm_PlotSelect1.h"
+#include "selection/frm_PlotSelect2.h"
+#include "selection/frm_PlotSelect3.h"
+#include "selection/frm_PlotSelect4.h"
+#include "selection/frm_PlotType.h"
 #include "selection/frm_PrintSelect.h"
 #include "shell/Shell_Test_Support.h"
 #include "shell/frm_Animate.h"
@@ -46,6 +51,11 @@ const std::vector<Help_Command>& Help_Commands()
         {"frm_Flywheel", [] { return Form<frm_Flywheel>().mnu_Help; }, "helpfiles/linkages/linkage_flywheel_help.pdf"},
         {"frm_FFT", [] { return Form<frm_FFT>().mnu_Help; }, "helpfiles/linkages/linkage_fft_help.pdf"},
         {"frm_PrintSelect", [] { return Form<frm_PrintSelect>().mnu_Help; }, "helpfiles/general/PrintHelp.pdf"},
+        {"frm_PlotType", [] { return Form<frm_PlotType>().mnu_Help; }, "helpfiles/linkages/linkage_plot_help.pdf"},
+        {"frm_PlotSelect1", [] { return Form<frm_PlotSelect1>().mnu_Help; }, "helpfiles/linkages/linkage_plot_help.pdf"},
+        {"frm_PlotSelect2", [] { return Form<frm_PlotSelect2>().mnu_Help; }, "helpfiles/linkages/linkage_plot_help.pdf"},
+        {"frm_PlotSelect3", [] { return Form<frm_PlotSelect3>().mnu_Help; }, "helpfiles/linkages/linkage_plot_help.pdf"},
+        {"frm_PlotSelect4", [] { return Form<frm_PlotSelect4>().mnu_Help; }, "helpfiles/linkages/linkage_plot_help.pdf"},
     };
     return rows;
 }
