@@ -57,14 +57,7 @@ private slots:
     {
         Fresh_Program(exits);
         Start_To_Home();
-        Later([] {
-            frm_Inputnew& input = Form<frm_Inputnew>();
-            input.cmd_Calc->click();
-            input.Hide();
-        });
-        frm_HomeScreen& home = Form<frm_HomeScreen>();
-        emit home.mnu_Examples->aboutToShow();
-        home.mnu_Unity->trigger();
+        Calculate_First_Example();
         QCOMPARE(store().Num_Steps, int16_t(36));
     }
 

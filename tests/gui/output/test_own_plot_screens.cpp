@@ -56,13 +56,7 @@ private slots:
         exits = 0;
         Fresh_Program(exits);
         Start_To_Home();
-        frm_HomeScreen& home = Form<frm_HomeScreen>();
-        Later([] {
-            Form<frm_Inputnew>().cmd_Calc->click();
-            Form<frm_Inputnew>().Hide();
-        });
-        emit home.mnu_Examples->aboutToShow();
-        home.mnu_Unity->trigger();
+        Calculate_First_Example();
         QVERIFY(store().Calc_Done);
         QCOMPARE(store().Num_Steps, int16_t(36));
     }

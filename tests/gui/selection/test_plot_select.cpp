@@ -94,12 +94,7 @@ private slots:
     {
         Fresh_Program(exits);
         Start_To_Home();
-        Later([] {
-            Form<frm_Inputnew>().cmd_Calc->click();
-            Form<frm_Inputnew>().Hide();
-        });
-        emit Form<frm_HomeScreen>().mnu_Examples->aboutToShow();
-        Form<frm_HomeScreen>().mnu_Unity->trigger();
+        Calculate_First_Example();
         QCOMPARE(store().Calc_Type, int16_t(3));
     }
 

@@ -38,15 +38,8 @@ private slots:
     {
         Fresh_Program(exits);
         Start_To_Home();
-        Later([] {
-            frm_Inputnew& input = Form<frm_Inputnew>();
-            input.cmd_Calc->click();
-            input.Hide();
-        });
-        frm_HomeScreen& home = Form<frm_HomeScreen>();
-        emit home.mnu_Examples->aboutToShow();
-        home.mnu_Unity->trigger();
-        QVERIFY(home.cmd_Plot->isEnabled());
+        Calculate_First_Example();
+        QVERIFY(Form<frm_HomeScreen>().cmd_Plot->isEnabled());
     }
 
     void first_next_opens_the_four_window_selection()

@@ -76,12 +76,7 @@ private slots:
         QVERIFY(dir.isValid());
         Fresh_Program(exits);
         Start_To_Home();
-        Later([] {
-            Form<frm_Inputnew>().cmd_Calc->click();
-            Form<frm_Inputnew>().Hide();
-        });
-        emit Form<frm_HomeScreen>().mnu_Examples->aboutToShow();
-        Form<frm_HomeScreen>().mnu_Unity->trigger();
+        Calculate_First_Example();
         QCOMPARE(store().Num_Steps, int16_t(36));
     }
 

@@ -23,6 +23,7 @@
 #include "shell/Shell_Ui_Port.h"
 #include "shell/frm_Disclaimer.h"
 #include "shell/frm_HomeScreen.h"
+#include "shell/frm_Inputnew.h"
 #include "shell/frm_Quit.h"
 #include "shell/frm_Title.h"
 
@@ -56,6 +57,17 @@ inline void Start_To_Home()
     Later([] { QTest::mouseClick(Form<frm_Title>().cmd_Start, Qt::LeftButton); });
     Later([] { QTest::mouseClick(Form<frm_Disclaimer>().cmd_Done, Qt::LeftButton); });
     Main();
+}
+
+// From the home screen: the first example, calculated on the input screen, which is then left.
+inline void Calculate_First_Example()
+{
+    Later([] {
+        Form<frm_Inputnew>().cmd_Calc->click();
+        Form<frm_Inputnew>().Hide();
+    });
+    emit Form<frm_HomeScreen>().mnu_Examples->aboutToShow();
+    Form<frm_HomeScreen>().mnu_Unity->trigger();
 }
 
 // Writes the current store as a model file (the writer's success box is answered by `answer`).

@@ -73,12 +73,7 @@ private slots:
         Fresh_Program(exits);
         Start_To_Home();
         // A calculated and solved example, so that every screen can be shown.
-        Later([] {
-            Form<frm_Inputnew>().cmd_Calc->click();
-            Form<frm_Inputnew>().Hide();
-        });
-        emit home().mnu_Examples->aboutToShow();
-        home().mnu_Unity->trigger();
+        Calculate_First_Example();
         Form<frm_MassProp>().Show_Modeless();
         Form<frm_MassProp>().cmd_Solve->click();
         Form<frm_MassProp>().Hide();
