@@ -66,18 +66,7 @@ void frm_FFT::Build()
     function->addWidget(cmd_Clear1, 3, 1, Qt::AlignRight);
     function->setColumnStretch(1, 1);
 
-    fra_Grid = Named_Control(new QGroupBox("Grid", this), "fra_Grid");
-    chk_HGrid = Named_Control(new QCheckBox("Horiz", fra_Grid), "chk_HGrid");
-    chk_VGrid = Named_Control(new QCheckBox("Vertic", fra_Grid), "chk_VGrid");
-    auto* grid = new QVBoxLayout(fra_Grid);
-    grid->addWidget(chk_HGrid);
-    grid->addWidget(chk_VGrid);
-    fra_Style = Named_Control(new QGroupBox("Style", this), "fra_Style");
-    chk_Line = Named_Control(new QCheckBox("Envelope", fra_Style), "chk_Line");
-    chk_Sticks = Named_Control(new QCheckBox("Spectral Lines", fra_Style), "chk_Sticks");
-    auto* style = new QVBoxLayout(fra_Style);
-    style->addWidget(chk_Line);
-    style->addWidget(chk_Sticks);
+    Build_Grid_Style_Frames(this, *this, "Envelope", "Spectral Lines");
     auto* options = new QHBoxLayout;
     options->addWidget(fra_Grid);
     options->addWidget(fra_Style, 1);

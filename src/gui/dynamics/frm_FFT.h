@@ -25,8 +25,6 @@ public:
     frm_FFT();
 
     Combo_Box* cmb_Harmonics;
-    QGroupBox* fra_Grid;
-    QGroupBox* fra_Style;
     QPushButton* cmd_Calc;
     QPushButton* cmd_Cancel;
     QPushButton* cmd_Print;

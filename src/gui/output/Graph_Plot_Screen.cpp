@@ -42,20 +42,8 @@ Graph_Plot_Screen::Graph_Plot_Screen(const char* name, int16_t graphs, const cha
     }
     opt_Back[1]->setChecked(true);
 
-    fra_Grid = Named_Control(new QGroupBox("Grid", this), "fra_Grid");
-    chk_HGrid = Named_Control(new QCheckBox("Horiz", fra_Grid), "chk_HGrid");
-    chk_VGrid = Named_Control(new QCheckBox("Vertic", fra_Grid), "chk_VGrid");
-    auto* grid = new QVBoxLayout(fra_Grid);
-    grid->addWidget(chk_HGrid);
-    grid->addWidget(chk_VGrid);
-
-    fra_Style = Named_Control(new QGroupBox("Style", this), "fra_Style");
-    chk_Line = Named_Control(new QCheckBox("Lines", fra_Style), "chk_Line");
-    chk_Sticks = Named_Control(new QCheckBox("Fills", fra_Style), "chk_Sticks");
+    Build_Grid_Style_Frames(this, *this, "Lines", "Fills");
     chk_Line->setChecked(true);
-    auto* style = new QVBoxLayout(fra_Style);
-    style->addWidget(chk_Line);
-    style->addWidget(chk_Sticks);
 
     auto* options = new QHBoxLayout;
     options->setSpacing(4);

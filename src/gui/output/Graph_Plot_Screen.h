@@ -20,8 +20,6 @@ public:
     Picture_Box* pct_Frame;
     QGroupBox* fra_Back;
     std::array<QRadioButton*, 3> opt_Back{};  // "White", "Blue", "Gray"
-    QGroupBox* fra_Grid;
-    QGroupBox* fra_Style;
     QPushButton* cmd_Copy;
     QPushButton* cmd_PlotPrint;
     QPushButton* cmd_Back;

@@ -1,6 +1,9 @@
 #include "output/mod_Common2.h"
 
+#include <QVBoxLayout>
+
 #include "platform/Graph_Control.h"
+#include "shell/Output_Layout.h"
 #include "runtime/Report_Error.h"
 
 void SetGridstyle(Has_Graph_Styles& Form, int16_t& NumGraphs)
@@ -16,4 +19,20 @@ void SetGridstyle(Has_Graph_Styles& Form, int16_t& NumGraphs)
             Form.grf_Plot[static_cast<size_t>(g)]->GraphStyle(style);
         }
     });
+}
+
+void Build_Grid_Style_Frames(QWidget* owner, Has_Graph_Styles& Form, const char* line_caption, const char* sticks_caption)
+{
+    Form.fra_Grid = Named_Control(new QGroupBox("Grid", owner), "fra_Grid");
+    Form.chk_HGrid = Named_Control(new QCheckBox("Horiz", Form.fra_Grid), "chk_HGrid");
+    Form.chk_VGrid = Named_Control(new QCheckBox("Vertic", Form.fra_Grid), "chk_VGrid");
+    auto* grid = new QVBoxLayout(Form.fra_Grid);
+    grid->addWidget(Form.chk_HGrid);
+    grid->addWidget(Form.chk_VGrid);
+    Form.fra_Style = Named_Control(new QGroupBox("Style", owner), "fra_Style");
+    Form.chk_Line = Named_Control(new QCheckBox(line_caption, Form.fra_Style), "chk_Line");
+    Form.chk_Sticks = Named_Control(new QCheckBox(sticks_caption, Form.fra_Style), "chk_Sticks");
+    auto* style = new QVBoxLayout(Form.fra_Style);
+    style->addWidget(Form.chk_Line);
+    style->addWidget(Form.chk_Sticks);
 }
