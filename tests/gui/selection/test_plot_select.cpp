@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(store().Calc_Type, int16_t(3));
     }
 
-    // one chart fills its slots from the first on; a gap is named and keeps Next off.
+    // One chart fills its slots from the first on; a gap is named and keeps Next off.
     void single_window_slots_leave_no_gaps()
     {
         Model_Store& s = store();
@@ -188,7 +188,7 @@ private slots:
         QVERIFY(!p.isVisible() && s.Num_Functions == 4 && user.All_Used());
     }
 
-    // two and four charts need every slot; a time run or Fourier data take the graph screen.
+    // Two and four charts need every slot; a time run or Fourier data take the graph screen.
     void two_and_four_window_screens()
     {
         Model_Store& s = store();
@@ -265,7 +265,7 @@ private slots:
         Form<frm_Help>().Hide();
     }
 
-    // the polar selection takes one vector variable, at once.
+    // The polar selection takes one vector variable, at once.
     void polar_screen()
     {
         Model_Store& s = store();
