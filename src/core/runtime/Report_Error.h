@@ -32,3 +32,20 @@ bool Trap_Errors(const std::string& name, Body&& body)
     }
     return false;
 }
+
+// As Trap_Errors, for a command that shows a common dialog: the user's cancel of the dialog ends
+// the command silently.
+template <typename Body>
+bool Trap_Dialog_Errors(const std::string& name, Body&& body)
+{
+    bool cancelled = false;
+    const bool done = Trap_Errors(name, [&] {
+        try {
+            body();
+        } catch (const Runtime_Error& e) {
+            if (e.number != Err::Cancel_Selected) throw;
+            cancelled = true;
+        }
+    });
+    return done && !cancelled;
+}

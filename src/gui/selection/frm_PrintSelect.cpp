@@ -25,17 +25,6 @@ QString Indexed(const char* name, int i) { return QString("%1_%2").arg(name).arg
 
 // The whole-number value of a box's text.
 int16_t Whole_Number(const Combo_Box& box) { return CInt(Val(box.Text())); }
-
-// A cancelled dialog ends the command silently; any other error is reported under its name.
-template <class Body>
-void Trap_Output(const std::string& name, Body&& body)
-{
-    try {
-        body();
-    } catch (const Runtime_Error& e) {
-        if (e.number != Err::Cancel_Selected) Report_Error(e, name);
-    }
-}
 }  // namespace
 
 frm_PrintSelect::frm_PrintSelect() : Screen("frm_PrintSelect", Select_Width, Select_Height)
@@ -346,14 +335,14 @@ void frm_PrintSelect::cmd_Done_Click()
         Multiprint(Form<frm_PrintData>(), Accepted);
         break;
     case 1:
-        Trap_Output("frm_PrintSelect.PrintForm", [this] {
+        Trap_Dialog_Errors("frm_PrintSelect.PrintForm", [this] {
             CommonDialog1.ShowPrinter();
             Set_Report_Titles(Form<frm_FFT>().Chosen_Variable());
             Print_to_Printer(Printer(), Accepted);
         });
         break;
     case 2:
-        Trap_Output("frm_PrintSelect.SaveData", [this, &s] {
+        Trap_Dialog_Errors("frm_PrintSelect.SaveData", [this, &s] {
             CommonDialog1.DialogTitle = "Save the Data";
             CommonDialog1.Filter = "(*.dat)|*.dat";
             CommonDialog1.FileName = s.Model_Name + ".dat";

@@ -14,19 +14,6 @@
 namespace {
 std::string command_line;
 
-// A command's trap: the user's cancel of a dialog ends it silently, every other error is reported.
-template <typename Body>
-void Trap_Command(const std::string& name, Body&& body)
-{
-    try {
-        body();
-    } catch (const Runtime_Error& e) {
-        if (e.number != Err::Cancel_Selected) Report_Error(e, name);
-    } catch (...) {
-        Trap_Errors(name, [] { throw; });
-    }
-}
-
 void Ask_To_Save_First(frm_HomeScreen& home)
 {
     if (!Unsaved_Results()) return;
@@ -56,7 +43,7 @@ void Set_Command_Line(const std::string& text) { command_line = text; }
 
 void frm_HomeScreen::mnu_New_Click()
 {
-    Trap_Command("frm_Homescreen.New", [this] {
+    Trap_Dialog_Errors("frm_Homescreen.New", [this] {
         Ask_To_Save_First(*this);
         int answer = MsgBox("Please confirm your order to reset all variables to their default values", Msg::Ok_Cancel);
         if (answer != Msg::Ans_Ok) return;
@@ -67,7 +54,7 @@ void frm_HomeScreen::mnu_New_Click()
 
 void frm_HomeScreen::mnu_Open_Click()
 {
-    Trap_Command("frm_Homescreen.Open", [this] {
+    Trap_Dialog_Errors("frm_Homescreen.Open", [this] {
         Ask_To_Save_First(*this);
         Reset_Model();
         CommonDialog1.DialogTitle = "Open a model";
@@ -103,7 +90,7 @@ void frm_HomeScreen::mnu_Save_Click()
         mnu_Saveas_Click();
         return;
     }
-    Trap_Command("frm_Homescreen.Save", [&] {
+    Trap_Dialog_Errors("frm_Homescreen.Save", [&] {
         ui().Set_Mouse_Pointer(Pointer::Hourglass);
         Write_Model(s.File_Path);
         ui().Set_Mouse_Pointer(Pointer::Default);
@@ -115,7 +102,7 @@ void frm_HomeScreen::mnu_Saveas_Click()
 {
     Model_Store& s = store();
     const std::string previous_path = s.File_Path;
-    Trap_Command("frm_Homescreen.SaveAs", [&] {
+    Trap_Dialog_Errors("frm_Homescreen.SaveAs", [&] {
         CommonDialog1.CancelError = true;
         CommonDialog1.DialogTitle = "Save the Model";
         CommonDialog1.Filter = "(*.vsr)|*.vsr";

@@ -206,7 +206,7 @@ void Check_mnu_Units(Has_Units_Menu& home, int16_t& units)
 
 void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question question, const std::string& error_name)
 {
-    try {
+    Trap_Dialog_Errors(error_name, [&] {
         int16_t answer = 0;
         if (question == Print_Question::Direct_Print)
             Confirm_Print(answer);
@@ -215,9 +215,7 @@ void Print_Screen_Image(Screen& s, Common_Dialog& dialog, Print_Question questio
         if (answer != Msg::Ans_Yes) return;
         dialog.ShowPrinter();
         Printer().Print_Form(s);
-    } catch (const Runtime_Error& e) {
-        if (e.number != Err::Cancel_Selected) Report_Error(e, error_name);
-    }
+    });
 }
 
 void Copy_Advice()
