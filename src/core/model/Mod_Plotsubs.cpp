@@ -247,9 +247,9 @@ void Set_Variable(const std::string& Name, int16_t Slot)
     });
 }
 
-void Select_Variable(int16_t Step, int16_t Slot, float& Value)
+bool Select_Variable(int16_t Step, int16_t Slot, float& Value)
 {
-    Trap_Errors("Select_Variable", [&] {
+    return Trap_Errors("Select_Variable", [&] {
         Model_Store& s = store();
         s.Zero_Tol = 0.0001f;
         const int16_t type = s.Var_Type(Slot);

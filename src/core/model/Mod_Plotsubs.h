@@ -29,7 +29,7 @@ constexpr int16_t Flywheel_Torque = 18;
 // Classifies Name for Slot (1..4): Var_Type, Var_Row and the three flags of the last variable.
 void Set_Variable(const std::string& Name, int16_t Slot);
 // Value of the slot's function at Step (the harmonic for "Current FFT"); Value is left as it
-// was when the type has no value or an error is reported.
-void Select_Variable(int16_t Step, int16_t Slot, float& Value);
+// was when the type has no value or an error is reported. False when an error was reported.
+bool Select_Variable(int16_t Step, int16_t Slot, float& Value);
 // Magnitude and angle (degrees) of the slot's vector at Step; only vector types write them.
 void Select_PolarVariable(int16_t Step, int16_t Slot, float& Magnitude, float& Angle);

@@ -18,13 +18,26 @@ std::vector<float> Slot_Values(int16_t Slot, int16_t points)
     Model_Store& s = store();
     s.Plot_Slot = Slot;
     std::vector<float> values(static_cast<size_t>(points));
-    // As the fetch leaves the value alone on an error, a failed step repeats the one before.
+    // As the fetch leaves the value alone on an error, a failed step repeats the one before; the
+    // first failure ends the fetching, so that the error is reported once, not once per step.
     float value = 0;
+    bool fetching = true;
     for (int16_t i = 0; i < points; ++i) {
-        Select_Variable(i, Slot, value);
+        if (fetching) fetching = Select_Variable(i, Slot, value);
         values[static_cast<size_t>(i)] = std::isfinite(value) ? value : std::numeric_limits<float>::quiet_NaN();
     }
     return values;
+}
+
+// A charted slot holding "Current FFT" data, though another function was classified last (a
+// typed name that classifies nothing leaves the slot's data in place): its rows are harmonics.
+bool Fourier_Charted()
+{
+    const Model_Store& s = store();
+    if (s.FFT_Variable) return true;
+    for (int16_t slot = 1; slot <= std::clamp<int16_t>(s.Num_Functions, 0, 4); ++slot)
+        if (s.Var_Type(slot) == Qty::Fourier) return true;
+    return false;
 }
 }  // namespace
 
@@ -33,7 +46,7 @@ Plot_Axis Current_Plot_Axis()
     const Model_Store& s = store();
     Plot_Axis axis;
     int16_t M = s.Num_Steps;
-    if (s.FFT_Variable) {
+    if (Fourier_Charted()) {
         axis.Kind = Plot_X::Harmonic;
         axis.Tick_Every = 1;
         axis.Label_Every = 2;

@@ -168,9 +168,9 @@ void frm_FFT::Redraw()
     FFT_Plot();
 }
 
-bool frm_FFT::Harmonics_Valid()
+bool frm_FFT::Harmonics_Valid(int16_t count)
 {
-    if (store().FFT_Harmonics > 0) return true;
+    if (count > 0) return true;
     MsgBox(" Must set the number of harmonics to a value > 0", Msg::Ok_Only + Msg::Exclamation);
     Set_Focus(cmb_Harmonics);
     ui().Set_Mouse_Pointer(Pointer::Default);
@@ -193,8 +193,10 @@ void frm_FFT::cmb_Harmonics_Click()
 {
     Trap_Errors("cmb_Harmonics_Click", [this] {
         Model_Store& s = store();
-        s.FFT_Harmonics = Harmonics_In(*cmb_Harmonics);
-        if (!Harmonics_Valid()) return;
+        // A refused count leaves the transform shown, and its count, as they were.
+        const int16_t count = Harmonics_In(*cmb_Harmonics);
+        if (!Harmonics_Valid(count)) return;
+        s.FFT_Harmonics = count;
         if (!Function_Valid()) return;
         if (s.Num_Steps / 2.0 < s.FFT_Harmonics) {
             s.FFT_Harmonics = Half_Count(s.Num_Steps);
@@ -216,11 +218,12 @@ void frm_FFT::cmd_Calc_Click()
 {
     Trap_Errors("frm_FFT_cmb_Calc_Click", [this] {
         Model_Store& s = store();
-        s.FFT_Harmonics = Harmonics_In(*cmb_Harmonics);
-        if (!Harmonics_Valid()) {
+        const int16_t count = Harmonics_In(*cmb_Harmonics);
+        if (!Harmonics_Valid(count)) {
             cmb_Var1->Set_Text("");
             return;
         }
+        s.FFT_Harmonics = count;
         if (!Function_Valid()) return;
         Set_Variable(cmb_Var1->Text(), 1);
         s.FFT_Unit = s.Unit_Label(s.Var_Type(1));

@@ -57,7 +57,7 @@ private:
     void Redraw();
     void Load_Harmonics();
     void Clear_Results_Shown();
-    bool Harmonics_Valid();
+    bool Harmonics_Valid(int16_t count);
     bool Function_Valid();
 
     int16_t K = 15;  // tick divisor: at most 15 ticks and labels along the harmonics

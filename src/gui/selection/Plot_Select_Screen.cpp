@@ -260,7 +260,7 @@ void Plot_Select_Screen::Plot_Style_Reset()
 void Plot_Select_Screen::opt_Plotstyle_Click()
 {
     Model_Store& s = store();
-    if (s.FFT_Variable) {
+    if (Fourier_Accepted(Accepted, shape_.slot_count)) {
         opt_Plotstyle[1]->setChecked(true);
         s.Plot_Style = Style_Annotated;
     } else {
@@ -380,5 +380,7 @@ void Plot_Select_Screen::Next_By_Style(Own_Plot_Form& own, Graph_Plot_Screen& gr
         Centerform(graph);
         graph.Show_Modal();
     }
-    Leave_For_Plot();
+    // Still up: the plot screen's Back brought it up again and Help ended that modal wait, leaving
+    // it modeless for a new selection that this Next has no part in.
+    if (!isVisible()) Leave_For_Plot();
 }

@@ -39,6 +39,14 @@ void Fill(Combo* combo, const std::vector<std::string>& items)
 std::string Text_Of(const Combo_Box* box) { return box ? box->Text() : std::string(); }
 }  // namespace
 
+std::string Offered_Text(const Combo_Box* box)
+{
+    const std::string text = Text_Of(box);
+    for (int i = 0; box && i < box->List_Count(); ++i)
+        if (box->List(i) == text) return text;
+    return {};
+}
+
 namespace {
 template <class T>
 T* Of_Slot(const std::array<T*, 4>& controls, int slot)
@@ -182,18 +190,59 @@ void Apply_Preset(Selection_Role& screen, int16_t N)
 }
 
 namespace {
+// Name is what the slot is classified by: a name its list offers, or a preset table's.
+void Pick_Variable(Selection_Role& screen, const std::string& name, Combo_Box* cmb_Com, QPushButton* cmd_OK, int16_t Slot)
+{
+    Trap_Errors("Variable_Picked", [&] {
+        Model_Store& s = store();
+        screen.Set_Function_Label(Slot - 1, "");
+        screen.Set_Component_Label(Slot - 1, "");
+        Enable(screen.cmd_Done, false);
+        Set_Variable(name, Slot);
+        Toggle_Coordinate(screen, s.Local_Allowed && !s.FFT_Select);
+        const bool move_focus = !s.FFT_Select && screen.Mix_And_Match();
+        if (s.Scalar_Variable) {
+            Enable(cmb_Com, false);
+            if (cmb_Com) cmb_Com->Set_List_Index(Mag_Item);
+            Enable(cmd_OK, true);
+            if (move_focus) Set_Focus(cmd_OK);
+        } else {
+            Enable(cmb_Com, true);
+            if (move_focus) Set_Focus(cmb_Com);
+            Enable(cmd_OK, false);
+        }
+    });
+}
+
+void Accept_Slot(Selection_Role& screen, const std::string& name, Combo_Box* cmb_Var, Combo_Box* cmb_Com, QPushButton* cmd_OK,
+                 int16_t Slot)
+{
+    Trap_Errors("Select_OK", [&] {
+        Pick_Variable(screen, name, cmb_Com, cmd_OK, Slot);
+        Component_Picked(screen, cmb_Com, cmd_OK, Slot);
+        screen.Set_Function_Label(Slot - 1, Text_Of(cmb_Var));
+        screen.Set_Component_Label(Slot - 1, Text_Of(cmb_Com));
+        Enable(cmd_OK, true);
+        Enable(screen.cmd_Done, true);
+    });
+}
+
 // Fills the slots of a preset (when the title names one), then accepts every slot as it stands.
 void Apply_Preset_Of(Selection_Role& screen, int16_t Type)
 {
     const std::string title = screen.cmb_Preset ? screen.cmb_Preset->Text() : std::string();
-    if (std::optional<Preset_Slots> preset = Find_Preset(Type, title)) {
+    const std::optional<Preset_Slots> preset = Find_Preset(Type, title);
+    if (preset) {
         for (int slot = 1; slot <= preset->Count; ++slot) {
             Set_Box_Text(screen.Var_Box(slot), preset->Variable[slot - 1]);
             Set_Box_Text(screen.Com_Box(slot), preset->Component[slot - 1]);
         }
     }
-    for (int16_t slot = 1; slot <= Type; ++slot)
-        Select_OK(screen, screen.Var_Box(slot), screen.Com_Box(slot), screen.OK_Button(slot), slot);
+    // The table's names stand even where no list offers them ("Current FFT").
+    for (int16_t slot = 1; slot <= Type; ++slot) {
+        Combo_Box* var = screen.Var_Box(slot);
+        Accept_Slot(screen, preset ? Text_Of(var) : Offered_Text(var), var, screen.Com_Box(slot), screen.OK_Button(slot), slot);
+    }
 }
 }  // namespace
 
@@ -212,25 +261,7 @@ void Apply_Preset2(Selection_Role& screen)
 
 void Variable_Picked(Selection_Role& screen, Combo_Box* cmb_Var, Combo_Box* cmb_Com, QPushButton* cmd_OK, int16_t Slot)
 {
-    Trap_Errors("Variable_Picked", [&] {
-        Model_Store& s = store();
-        screen.Set_Function_Label(Slot - 1, "");
-        screen.Set_Component_Label(Slot - 1, "");
-        Enable(screen.cmd_Done, false);
-        Set_Variable(Text_Of(cmb_Var), Slot);
-        Toggle_Coordinate(screen, s.Local_Allowed && !s.FFT_Select);
-        const bool move_focus = !s.FFT_Select && screen.Mix_And_Match();
-        if (s.Scalar_Variable) {
-            Enable(cmb_Com, false);
-            if (cmb_Com) cmb_Com->Set_List_Index(Mag_Item);
-            Enable(cmd_OK, true);
-            if (move_focus) Set_Focus(cmd_OK);
-        } else {
-            Enable(cmb_Com, true);
-            if (move_focus) Set_Focus(cmb_Com);
-            Enable(cmd_OK, false);
-        }
-    });
+    Pick_Variable(screen, Offered_Text(cmb_Var), cmb_Com, cmd_OK, Slot);
 }
 
 void Component_Picked(Selection_Role& screen, Combo_Box* cmb_Com, QPushButton* cmd_OK, int16_t Slot)
@@ -246,14 +277,7 @@ void Component_Picked(Selection_Role& screen, Combo_Box* cmb_Com, QPushButton* c
 
 void Select_OK(Selection_Role& screen, Combo_Box* cmb_Var, Combo_Box* cmb_Com, QPushButton* cmd_OK, int16_t Slot)
 {
-    Trap_Errors("Select_OK", [&] {
-        Variable_Picked(screen, cmb_Var, cmb_Com, cmd_OK, Slot);
-        Component_Picked(screen, cmb_Com, cmd_OK, Slot);
-        screen.Set_Function_Label(Slot - 1, Text_Of(cmb_Var));
-        screen.Set_Component_Label(Slot - 1, Text_Of(cmb_Com));
-        Enable(cmd_OK, true);
-        Enable(screen.cmd_Done, true);
-    });
+    Accept_Slot(screen, Offered_Text(cmb_Var), cmb_Var, cmb_Com, cmd_OK, Slot);
 }
 
 void Put_Coordinate_Labels(QLabel* lbl_Coord, int16_t Local)

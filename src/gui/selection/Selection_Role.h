@@ -68,6 +68,10 @@ void Select_OK(Selection_Role& screen, Combo_Box* cmb_Var, Combo_Box* cmb_Com, Q
 void Put_Coordinate_Labels(Selection_Role& screen, int16_t Local);
 void Put_Coordinate_Labels(QLabel* lbl_Coord, int16_t Local);
 
+// The box's text when its list offers it, else "" (which names no variable): a typed name that
+// no list offers, such as "Current FFT", classifies nothing.
+std::string Offered_Text(const Combo_Box* box);
+
 // List fills; a null combo is passed over.
 void Load_Lists(Selection_Role& screen, Combo_Box* cmb_Var, Combo_Box* cmb_Com);
 void Load_Components(Combo_Box* combo);

@@ -30,7 +30,7 @@ void frm_PlotSelect4::cmb_Var_Click(int)
     Combo_Box* box = cmb_Var1;
     Set_Function_Label(0, "");
     cmd_Done->setEnabled(false);
-    Set_Variable(box->Text(), 1);
+    Set_Variable(Offered_Text(box), 1);
     if (s.Local_Allowed) {
         Toggle_Coordinate(*this, true);
     } else {

@@ -143,6 +143,12 @@ private slots:
         QCOMPARE(s.FFT_Harmonics, int16_t(18));
         Type(fft().cmb_Harmonics, "5.5", true);  // halves go to the even neighbour
         Expect_Transform([&s](int j) { return s.Omega_Data(j, 1); }, 6);
+        // a refused count leaves that transform and its count
+        user.Answer(Msg::Ans_Ok);
+        Type(fft().cmb_Harmonics, "-3");
+        QCOMPARE(user.boxes.back().prompt, Harmonics_Message);
+        QVERIFY(s.FFT_Done && s.FFT_Harmonics == 6);
+        Expect_Transform([&s](int j) { return s.Omega_Data(j, 1); }, 6);
         // the divisor stays from that choice: Calculate spaces 15 harmonics 15 / 6 = 2.5, halves to even
         fft().cmb_Harmonics->Set_Text("15");
         fft().cmd_Calc->click();

@@ -40,10 +40,10 @@ S& Open()
 
 void Mix_And_Match(Plot_Select_Screen& s) { s.opt_PrintSet[1]->setChecked(true); }
 
-// Variable and component into slot k, then its OK.
+// Variable and component into slot k, then its OK; a null variable keeps the typed text.
 void Accept(Plot_Select_Screen& s, int k, const char* variable, const char* component = nullptr)
 {
-    Choose(s.Var_Box(k), variable);
+    if (variable) Choose(s.Var_Box(k), variable);
     if (component) Choose(s.Com_Box(k), component);
     QVERIFY(s.OK_Button(k)->isEnabled());
     s.OK_Button(k)->click();
@@ -224,6 +224,15 @@ private slots:
         Choose_Preset(two.cmb_Preset, "Current FFT - Mag, Phase");
         QCOMPARE(Next_Opens(two), static_cast<Screen*>(&Form<frm_Plot2>()));
         QVERIFY(s.Plot_Style == 2 && two.opt_Plotstyle[1]->isChecked());
+        // ... but only while a slot of this visit holds them
+        Open<frm_PlotSelect2>();
+        two.opt_Plotstyle[0]->click();
+        QVERIFY(two.opt_Plotstyle[0]->isChecked() && s.Plot_Style == 1);
+        Choose_Preset(two.cmb_Preset, "Current FFT - Real, Imag");
+        two.opt_Plotstyle[1]->click();
+        two.opt_Plotstyle[0]->click();
+        QVERIFY(two.opt_Plotstyle[1]->isChecked() && s.Plot_Style == 2);
+        two.Hide();
 
         // a time run offers "Annotated" only; four charts need all four slots
         s.Calc_Type = 2;
@@ -263,6 +272,53 @@ private slots:
         QVERIFY(QString::fromStdString(Form<frm_Help>().WebBrowser1->Location()).endsWith("linkages/linkage_plot_help.pdf"));
         QVERIFY(four.isVisible() && Form<frm_Help>().isVisible());
         Form<frm_Help>().Hide();
+
+        // the same over a screen that a plot screen's Back brought up again
+        four.Hide();
+        Scripted_User user;
+        two.opt_PrintSet[0]->setChecked(true);
+        Open<frm_PlotSelect2>();
+        Choose_Preset(two.cmb_Preset, "Velocity of Coupler Point  -  X, Y components");
+        Later([&two] {
+            Later([&two] { two.mnu_Help->trigger(); });
+            Form<frm_Myplot2>().cmd_Back->click();
+        });
+        two.cmd_Done->click();
+        QVERIFY(two.isVisible() && Form<frm_Help>().isVisible() && !Form<frm_Myplot2>().isVisible());
+        Form<frm_Help>().Hide();
+    }
+
+    // Only a name its list offers classifies a slot; a slot left holding Fourier data is charted by
+    // harmonic, never fetched past the transform's table.
+    void typed_names_outside_the_lists()
+    {
+        Model_Store& s = store();
+        s.FFT_Done = true;
+        s.FFT_Harmonics = 18;
+        s.Num_Steps = 600;  // past the transform's table
+        auto& p = Open<frm_PlotSelect1>();
+        Scripted_User user;
+        Mix_And_Match(p);
+        QTest::keyClicks(p.cmb_Var1->lineEdit(), "Current FFT");
+        Accept(p, 1, nullptr, "X");
+        QVERIFY(!s.FFT_Variable && s.Var_Type(1) != Qty::Fourier);
+
+        p.Hide();
+        p.opt_PrintSet[0]->setChecked(true);
+        Open<frm_PlotSelect1>();
+        Choose_Preset(p.cmb_Preset, "Current FFT - Real, Imag, Mag, Phase");
+        QCOMPARE(Next_Opens(p), static_cast<Screen*>(&Form<frm_Plot1>()));
+        QVERIFY(user.boxes.empty());
+
+        // "foo" leaves the slot's Fourier classification in place
+        Mix_And_Match(p);
+        Open<frm_PlotSelect1>();
+        QTest::keyClicks(p.cmb_Var1->lineEdit(), "foo");
+        Accept(p, 1, nullptr, "X");
+        QCOMPARE(s.Var_Type(1), Qty::Fourier);
+        QCOMPARE(Next_Opens(p), static_cast<Screen*>(&Form<frm_Plot1>()));
+        QCOMPARE(Form<frm_Plot1>().grf_Plot[0]->NumPoints(), int16_t(s.FFT_Harmonics + 1));
+        QVERIFY(user.boxes.empty());
     }
 
     // The polar selection takes one vector variable, at once.
