@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "model/Mod_Main.h"
 #include "model/Mod_Numeric.h"
@@ -23,6 +24,8 @@ int16_t Step_Interval()
 {
     const int16_t k = store().Print_Step;
     if (k == 0) Raise(Err::Division_By_Zero);
+    // A step back would never reach the last step.
+    if (k < 0) Raise(Err::Invalid_Argument);
     return k;
 }
 
@@ -69,16 +72,45 @@ std::vector<std::string> Row_Values(int16_t i, float& Value)
     return texts;
 }
 
+// The longest start of name, in whole characters, with which the line that line_with writes
+// fits width columns.
+std::string Fitted_Name(const std::string& name, int width, const std::function<void(Print_Writer&, const std::string&)>& line_with)
+{
+    const auto fits = [&](const std::string& cut) {
+        Print_Writer probe;
+        line_with(probe, cut);
+        return probe.Column() <= width;
+    };
+    // Never cut inside a character's byte sequence.
+    const auto shorter = [&name](size_t n) {
+        while (n > 0 && n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
+        return name.substr(0, n);
+    };
+    std::string cut = shorter(std::min(name.size(), static_cast<size_t>(std::max(width, 0))));
+    while (!cut.empty() && !fits(cut)) cut = shorter(cut.size() - 1);
+    return cut;
+}
+
 void Page_Header(Print_Target& printer, const Accepted_Functions& names)
 {
     Model_Store& s = store();
     Print_Writer& out = printer.Out();
     out.End_Line().End_Line().End_Line();
-    out.Comma().Text(s.Program_Code).Comma().Text("File: ").Text(s.Model_Name);
-    out.Comma().Text("Design #").Number(static_cast<int>(s.Design_Number));
-    out.Comma().Text("Page ").Number(printer.Page()).End_Line();
-    out.Comma().Text("By: ").Text(s.Designer_Name).Comma().Text(Date_Text()).Comma().Text(Time_Text()).End_Line();
-    out.End_Line().End_Line();
+    // A long name is cut so that the design and page numbers, and the date and time, stay on the page.
+    const int page = printer.Page(), width = printer.Line_Width();
+    const auto file_line = [&s, page](Print_Writer& w, const std::string& name) {
+        w.Comma().Text(s.Program_Code).Comma().Text("File: ").Text(name);
+        w.Comma().Text("Design #").Number(static_cast<int>(s.Design_Number));
+        w.Comma().Text("Page ").Number(page);
+    };
+    const std::string date = Date_Text(), time = Time_Text();
+    const auto by_line = [&date, &time](Print_Writer& w, const std::string& name) {
+        w.Comma().Text("By: ").Text(name).Comma().Text(date).Comma().Text(time);
+    };
+    file_line(out, Fitted_Name(s.Model_Name, width, file_line));
+    out.End_Line();
+    by_line(out, Fitted_Name(s.Designer_Name, width, by_line));
+    out.End_Line().End_Line().End_Line();
     out.Comma().Text(s.Report_Title).End_Line();
     out.Comma().Text(s.Report_Title2).End_Line();
     out.End_Line();
@@ -112,6 +144,20 @@ void Set_Report_Titles(const std::string& Fourier_Variable)
     } else {
         s.X_Heading1 = "Angle", s.X_Heading2 = "Step", s.X_Heading3 = "Deg";
     }
+}
+
+int16_t Print_Box_Value(const std::string& text)
+{
+    constexpr double Lowest = -32768, Highest = 32767;
+    double v = 0;
+    try {
+        v = Val(text);
+    } catch (const Runtime_Error&) {
+        // Beyond even a double: the far end of the field on the number's side.
+        const size_t first = text.find_first_not_of(" \t\r\n");
+        v = first != std::string::npos && text[first] == '-' ? Lowest : Highest;
+    }
+    return CInt(std::clamp(v, Lowest, Highest));
 }
 
 bool Fourier_Listing()
@@ -189,16 +235,18 @@ void Print_to_Printer(Print_Target& printer, const Accepted_Functions& names)
         int rows = 0;
         float Value = 0;
         for (int16_t i : Listed_Steps()) {
-            Print_Writer& out = printer.Out();
-            out.Comma().Text(X_Text(i));
-            for (const std::string& v : Row_Values(i, Value)) out.Comma().Text(v);
-            out.End_Line();
-            if (++rows == Rows_Per_Page) {
+            // The page breaks only before a row, so the last page never holds just its header.
+            if (rows == Rows_Per_Page) {
                 printer.Out().End_Line().End_Line();
                 printer.NewPage();
                 Page_Header(printer, names);
                 rows = 0;
             }
+            Print_Writer& out = printer.Out();
+            out.Comma().Text(X_Text(i));
+            for (const std::string& v : Row_Values(i, Value)) out.Comma().Text(v);
+            out.End_Line();
+            ++rows;
         }
         printer.EndDoc();
     });

@@ -14,6 +14,10 @@ struct Accepted_Functions;
 // Fourier_Variable is the variable the Fourier screen transformed.
 void Set_Report_Titles(const std::string& Fourier_Variable);
 
+// The whole-number value of the print selection's step or decimals box (its text's leading
+// number, halves to even), held to the 16-bit range: no text makes it overflow.
+int16_t Print_Box_Value(const std::string& text);
+
 // The columns hold Fourier data: they list harmonics 0..FFT_Harmonics rather than steps.
 bool Fourier_Listing();
 // The last step or harmonic listed.

@@ -37,6 +37,8 @@ public:
     virtual Print_Writer& Out() = 0;
     // The number of the page being printed (1 on the first).
     virtual int Page() = 0;
+    // How many characters a printed line holds.
+    virtual int Line_Width() = 0;
     virtual void NewPage() = 0;
     // Ends the document; printing starts.
     virtual void EndDoc() = 0;

@@ -13,6 +13,20 @@
 namespace {
 [[noreturn]] void Raise_Os_Error(int os_error) { Raise(File_Error_Number(os_error)); }
 
+// Where the program names the file itself, only the folder can be missing.
+[[noreturn]] void Raise_Folder_Error(int os_error)
+{
+    Raise(os_error == ENOENT || os_error == ENOTDIR ? Err::Path_Not_Found : File_Error_Number(os_error));
+}
+
+// A name of its own in the target's folder: the target's name plus a suffix could pass the
+// file system's limit on a name's length while the target's own name is within it.
+std::string Temporary_Name(const std::string& target)
+{
+    const size_t slash = target.rfind('/');
+    return (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + ".saving-XXXXXX";
+}
+
 void Check_Name(const std::string& path)
 {
     if (path.empty()) Raise(Err::Bad_File_Name_Or_Number);
@@ -159,12 +173,12 @@ Safe_File_Output::Safe_File_Output(const std::string& path) : impl_(std::make_un
             std::free(real);
         }
     }
-    f.temp = f.target + ".saving-XXXXXX";
+    f.temp = Temporary_Name(f.target);
     f.buffer.fd = ::mkstemp(f.temp.data());
     if (f.buffer.fd < 0) {
         int e = errno;
         f.temp.clear();
-        Raise_Os_Error(e);
+        Raise_Folder_Error(e);
     }
     // A replaced file keeps its permissions; a new one gets the usual ones.
     ::fchmod(f.buffer.fd, had_file ? (existing.st_mode & 07777) : New_File_Mode());

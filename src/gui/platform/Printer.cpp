@@ -11,7 +11,17 @@
 
 namespace {
 constexpr int Printer_Error = 482;
+
+// A fixed-pitch font sized so that a page holds Lines_Per_Page lines.
+QFont Report_Font(double line_height)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(std::max(1, static_cast<int>(line_height * 0.8)));
+    return font;
 }
+}  // namespace
 
 Printer_Object::Printer_Object() : device_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 Printer_Object::~Printer_Object() = default;
@@ -34,13 +44,9 @@ void Printer_Object::Begin()
     }
     page_ = 1;
     line_ = 0;
-    // A fixed-pitch font sized so that a page holds Lines_Per_Page lines.
     QRectF area = device_->pageRect(QPrinter::DevicePixel);
     line_height_ = area.height() / Lines_Per_Page;
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPixelSize(std::max(1, static_cast<int>(line_height_ * 0.8)));
+    const QFont font = Report_Font(line_height_);
     painter_->setFont(font);
     QFontMetricsF metrics(font, device_.get());
     char_width_ = metrics.horizontalAdvance(QLatin1Char('0'));
@@ -79,6 +85,14 @@ int Printer_Object::Page()
 {
     Place_Finished_Lines();
     return page_;
+}
+
+int Printer_Object::Line_Width()
+{
+    const QRectF area = device_->pageRect(QPrinter::DevicePixel);
+    const QFontMetricsF metrics(Report_Font(area.height() / Lines_Per_Page), device_.get());
+    const double width = metrics.horizontalAdvance(QLatin1Char('0'));
+    return width > 0 ? static_cast<int>(area.width() / width) : 0;
 }
 
 void Printer_Object::NewPage()

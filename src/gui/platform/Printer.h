@@ -23,6 +23,8 @@ public:
     Print_Writer& Out() override;
     // The number of the page being printed (1 on the first).
     int Page() override;
+    // Of the page as the printer dialog last set it.
+    int Line_Width() override;
     void NewPage() override;
     // Ends the document; printing starts. The next line begins a new document on page 1.
     void EndDoc() override;

@@ -11,7 +11,6 @@
 #include "platform/Control_Events.h"
 #include "platform/Printer.h"
 #include "platform/Qt_Text.h"
-#include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
 #include "runtime/Ui_Port.h"
 #include "shell/frm_Help.h"
@@ -23,8 +22,9 @@ constexpr int Select_Width = 11850, Select_Height = 8950;
 
 QString Indexed(const char* name, int i) { return QString("%1_%2").arg(name).arg(i); }
 
-// The whole-number value of a box's text.
-int16_t Whole_Number(const Combo_Box& box) { return CInt(Val(box.Text())); }
+int16_t Whole_Number(const Combo_Box& box) { return Print_Box_Value(box.Text()); }
+
+const char* const Step_Refused = "Print Every must be a whole number of 1 or more.";
 }  // namespace
 
 frm_PrintSelect::frm_PrintSelect() : Screen("frm_PrintSelect", Select_Width, Select_Height)
@@ -322,6 +322,12 @@ void frm_PrintSelect::cmb_Step_Click()
 void frm_PrintSelect::cmd_Done_Click()
 {
     Model_Store& s = store();
+    // Before the screen goes or a dialog comes up, so the step can be put right at once.
+    if (!s.FFT_Variable && Whole_Number(*cmb_Step) < 1) {
+        MsgBox(Step_Refused, Msg::Ok_Only | Msg::Exclamation);
+        Set_Focus(cmb_Step);
+        return;
+    }
     for (int16_t i = 0; i < 3; ++i)
         if (opt_Whereto[i]->isChecked()) s.Print_Destination = i;
     s.Coord_System = opt_Coord[1]->isChecked() ? 1 : 0;

@@ -60,6 +60,7 @@ class Recording_Printer : public Print_Target {
 public:
     Print_Writer& Out() override { return out; }
     int Page() override { return static_cast<int>(pages.size()) + 1; }
+    int Line_Width() override { return width; }
     void NewPage() override { pages.push_back(out.Take_Lines()); }
     void EndDoc() override
     {
@@ -67,6 +68,7 @@ public:
         ++ended;
     }
     Print_Writer out;
+    int width = 120;
     std::vector<std::vector<std::string>> pages;
     int ended = 0;
 };
@@ -216,6 +218,13 @@ TEST_F(Report_Output, PrintedReportHasPagesOfSixtyRowsEachWithItsHeaderAndNumber
     EXPECT_NE(port.boxes[0].prompt.find("Print_to_Printer"), std::string::npos);
     EXPECT_EQ(failing.ended, 1);
     EXPECT_EQ(failing.pages[0].size(), 76u);
+
+    // Exactly two pages of rows: no third page holding its header alone.
+    Sweep(119);
+    Recording_Printer exact;
+    Print_to_Printer(exact, a);
+    ASSERT_EQ(exact.pages.size(), 2u);
+    EXPECT_EQ(exact.pages[1].size(), 14u + 60u);
 }
 
 TEST_F(Report_Output, FourierDataAreListedOverHarmonicsWithTheirUnitEverywhere)

@@ -56,6 +56,13 @@ TEST_F(Model_File_Io, Writes_New_And_Replaces_Old_Files)
     std::getline(in.Stream(), line);
     EXPECT_EQ(line, "second\r");
     EXPECT_EQ(Entries(), 1u);  // no temporary file left behind
+
+    // The longest name the file system takes.
+    fs::path longest = dir / std::string(255, 'n');
+    Replace_File_Contents(longest.string(), "first");
+    Replace_File_Contents(longest.string(), "second");
+    EXPECT_EQ(Slurp(longest), "second");
+    EXPECT_EQ(Entries(), 2u);
 }
 
 TEST_F(Model_File_Io, Replacing_Through_A_Link_Keeps_The_Link)
@@ -81,7 +88,7 @@ TEST_F(Model_File_Io, Failures_Carry_The_File_Error_Numbers)
               Err::Path_File_Access);
     EXPECT_EQ(Error_Of([&] { Replace_File_Contents("", "x"); }), Err::Bad_File_Name_Or_Number);
     EXPECT_EQ(Error_Of([&] { Replace_File_Contents((dir / "no" / "such.vsr").string(), "x"); }),
-              Err::File_Not_Found);
+              Err::Path_Not_Found);
     EXPECT_EQ(Error_Of([&] { Replace_File_Contents((dir / std::string(300, 'n')).string(), "x"); }),
               Err::Bad_File_Name);
     EXPECT_EQ(Error_Of([&] { Replace_File_Contents(dir.string(), "x"); }), Err::Path_File_Access);

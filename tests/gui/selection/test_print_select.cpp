@@ -16,6 +16,13 @@
 namespace {
 void Choose(Combo_Box* box, const char* item) { box->setCurrentIndex(box->findText(item)); }
 
+// Typed over the box's text, key by key.
+void Type(Combo_Box* box, const char* text)
+{
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), text);
+}
+
 bool Has_Focus(QWidget* w)
 {
     QWidget* f = QApplication::focusWidget();
@@ -192,6 +199,39 @@ private slots:
         QVERIFY(user.boxes.empty());
     }
 
+    void whatever_is_typed_as_step_or_decimals_next_ends_with_at_most_one_message()
+    {
+        Scripted_User user;
+        // A step below 1 is refused before any listing or dialog; the screen stays to put it right.
+        const std::pair<const char*, int> refused[] = {{"abc", 0}, {"0", 0}, {"-1", 1}, {"-32768", 2}, {"-1e999", 0}};
+        for (auto [step, whereto] : refused) {
+            Open_Print_Select();
+            ps().opt_Whereto[whereto]->click();
+            Type(ps().cmb_Step, step);
+            user.Answer(Msg::Ans_Ok);
+            Double_Click_Preset(0);
+            QCOMPARE(user.boxes.size(), size_t(1));
+            QCOMPARE(user.boxes[0].prompt, std::string("Print Every must be a whole number of 1 or more."));
+            QVERIFY(ps().isVisible() && !grid_screen().isVisible() && Has_Focus(ps().cmb_Step));
+            user.boxes.clear();
+            ps().Hide();
+        }
+        // Numbers beyond the field, in either box, list as far as the field reaches, silently.
+        const std::tuple<const char*, const char*, int, const char*> listed[] = {
+            {"99999", "99999", 7, "0.000 000"}, {"1e999", "-32768", 7, nullptr}, {"2", "-1e999", 25, nullptr}, {"3", "x", 19, "0."}};
+        for (auto [step, decimals, rows, first] : listed) {
+            Open_Print_Select();
+            Type(ps().cmb_Step, step);
+            Type(ps().cmb_Decimal, decimals);
+            Double_Click_Preset(0);
+            QVERIFY(user.boxes.empty() && grid_screen().isVisible());
+            QCOMPARE(grid().Rows(), rows);
+            QVERIFY(first ? Cell(grid(), 6, 1) == first : !Cell(grid(), 6, 1).empty());
+            grid_screen().Hide();
+        }
+        QVERIFY(user.All_Used());
+    }
+
     void printer_and_data_file_with_their_cancels()
     {
         Model_Store& s = store();
@@ -208,6 +248,9 @@ private slots:
         QCOMPARE(user.printer_dialogs, 1);
         QVERIFY(user.boxes.empty() && !ps().isVisible());
 
+        // Names of 200 characters are cut to the page: the numbers, date and time stay on it.
+        s.Model_Name = std::string(200, 'M');
+        s.Designer_Name = std::string(200, 'U');
         const QString pdf = Path("report.pdf");
         Open_Print_Select();
         QVERIFY(ps().opt_Whereto[0]->isChecked());
@@ -222,8 +265,8 @@ private slots:
         const QStringList pages = all.split('\f', Qt::SkipEmptyParts);
         QCOMPARE(pages.size(), 3);
         for (int p = 0; p < 3; ++p) {
-            QVERIFY(pages[p].contains(QRegularExpression(QString("Design # 1 +Page +%1\\n").arg(p + 1))));
-            QVERIFY(pages[p].contains("File: unity"));
+            QVERIFY(pages[p].contains(QRegularExpression(QString("File: M+ +Design # 1 +Page +%1\\n").arg(p + 1))));
+            QVERIFY(pages[p].contains(QRegularExpression("By: U+ +\\d\\d/\\d\\d/\\d{4} +\\d\\d:\\d\\d:\\d\\d\\n")));
             QVERIFY(pages[p].contains("Selected Linkage Parameters"));
             QVERIFY(pages[p].contains(QRegularExpression("Angle +Theta2 +Theta3 +Theta4 +Theta5")));
         }
@@ -233,6 +276,7 @@ private slots:
         QCOMPARE(pages[2].count(QRegularExpression("\\n *1[2-3][0-9]\\.000 ")), 10);
 
         // The data file: the model keeps its name and path; Cancel writes nothing and says nothing.
+        s.Model_Name = "unity";
         Open_Print_Select();
         ps().opt_Whereto[2]->click();
         user.Cancel_Dialog();
@@ -263,6 +307,16 @@ private slots:
         QVERIFY(user.boxes[1].prompt.find("frm_PrintSelect.SaveData") != std::string::npos);
         QVERIFY(QFileInfo(Path("taken.dat")).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+
+        // A folder that does not exist: the path is at fault, with no advice about file names.
+        Open_Print_Select();
+        ps().opt_Whereto[2]->click();
+        user.Choose_File(Path("missing/angles.dat").toStdString()).Answer(Msg::Ans_Ok);
+        Double_Click_Preset(0);
+        QCOMPARE(user.boxes.size(), size_t(3));
+        QCOMPARE(user.boxes[2].prompt, std::string("Error 76   (Path not found)  has occurred in frm_PrintSelect.SaveData\r\n\r\n"));
+        QVERIFY(!QFileInfo::exists(Path("missing")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QVERIFY(user.All_Used());
     }
 };

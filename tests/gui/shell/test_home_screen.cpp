@@ -293,7 +293,7 @@ private slots:
         // Into a folder that does not exist.
         user.Choose_File(Path("nowhere/x.vsr")).Answer(Msg::Ans_Ok);
         home().mnu_Saveas->trigger();
-        QVERIFY(user.boxes.back().prompt.rfind("Error 53", 0) == 0);
+        QVERIFY(user.boxes.back().prompt.rfind("Error 76", 0) == 0);
         QVERIFY(user.boxes.back().prompt.find("frm_Homescreen.SaveAs") != std::string::npos);
         QVERIFY(!store().Model_Saved);
         QCOMPARE(store().File_Path, std::string(""));
