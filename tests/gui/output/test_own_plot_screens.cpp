@@ -212,8 +212,15 @@ private slots:
         QVERIFY(Count(pic.Image(), Green) > 50);
         plot.chk_Envelope->click();
 
-        // Pause: only the vector of step 0 on the cleared chart, with its magnitude and angle.
+        // Pause: only the vector of step 0 on the cleared chart, with its magnitude and angle; the
+        // chart and the buttons stay where they were.
+        const std::vector<QRect> pictures = Chart_Pictures(plot);
+        const QRect step_button = plot.cmd_Step->geometry();
+        const QSize window = plot.size();
         plot.chk_Pause->click();
+        QCOMPARE(Chart_Pictures(plot), pictures);
+        QCOMPARE(plot.cmd_Step->geometry(), step_button);
+        QCOMPARE(plot.size(), window);
         QCOMPARE(plot.cmd_Step->text(), QString("Step"));
         QVERIFY(!plot.chk_Envelope->isChecked() && plot.chk_Vectors->isChecked() && !plot.chk_Vectors->isEnabled());
         QVERIFY(plot.pnl_vector[0]->isVisible() && plot.lbl_StepNumber->isVisible());
@@ -258,7 +265,22 @@ private slots:
             plot.cmd_Step->click();  // outside step mode it replots
             QCOMPARE(user.boxes.at(0).prompt, std::string("FFT data are not suited to polar plots.\rUse a cartesian plot format instead."));
             QCOMPARE(Count(pic.Image(), White), pic.Image().width() * pic.Image().height());
+            // After a refused plot Pause and Step draw nothing of an earlier plot, in step mode or not.
+            plot.chk_Pause->click();
+            QVERIFY(!plot.chk_Pause->isChecked() && !plot.Step_Mode && !plot.pnl_vector[0]->isVisible());
+            Set_Variable("Coupler Pt", 1);
+            plot.cmd_Replot->click();
+            plot.chk_Pause->click();
+            Set_Variable("Current FFT", 1);
+            user.Answer(Msg::Ans_Ok);
+            plot.cmd_Replot->click();
+            const QString shown = plot.pnl_vector[0]->text() + plot.lbl_StepNumber->text();
+            plot.cmd_Step->click();
+            QCOMPARE(plot.pnl_vector[0]->text() + plot.lbl_StepNumber->text(), shown);
+            QCOMPARE(Count(pic.Image(), White), pic.Image().width() * pic.Image().height());
+            QCOMPARE(user.boxes.size(), size_t(2));
         }
+        plot.chk_Pause->click();
         s.Reset_Selections = false;
         plot.cmd_PlotDone->click();
         QVERIFY(!plot.isVisible() && s.Reset_Selections);
