@@ -5,11 +5,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/Mod_Numeric.h"
+#include "platform/Qt_Text.h"
+
 namespace {
 constexpr int Title_Width = 96;
 constexpr int Stats_Width = 104;
-constexpr int Value_Width = 64;  // the polar chart's values, outside the picture
 constexpr int Row_Height = 15;
+constexpr int Value_Gap = 4;
+
+// The widest value and peak-to-peak captions the charts are laid out for: any scale below a
+// thousand million, with its sign. The room is fixed, so a chart keeps its size whatever it shows.
+QString Widest_Value() { return Q_Text(FNRoundStr(-999999999.0, 0)); }
+QString Widest_Peak() { return Q_Text(FNRoundStr(1999999998.0, 0)); }
 
 QLabel* Panel(QWidget* parent, const QString& name, const QString& text)
 {
@@ -32,8 +40,11 @@ void Centre_On(QLabel* l, int x, int y, int width)
     if (l) l->setGeometry(x - width / 2, y - Row_Height / 2, width, Row_Height);
 }
 
-// A label whose right edge is at x, centred on y.
-void Right_At(QLabel* l, int x, int y, int width) { l->setGeometry(x - width, y - Row_Height / 2, width, Row_Height); }
+// A label whose right edge is at x, centred on y but not above the chart's top.
+void Right_At(QLabel* l, int x, int y, int width)
+{
+    l->setGeometry(x - width, std::max(0, y - Row_Height / 2), width, Row_Height);
+}
 }  // namespace
 
 Own_Chart::Own_Chart(Kind kind, Window_Margins margins, int index, QWidget* parent)
@@ -55,8 +66,8 @@ Own_Chart::Own_Chart(Kind kind, Window_Margins margins, int index, QWidget* pare
     for (QLabel* l : {pnl_LeftTitle, pnl_Comp, pnl_PlotUnits}) titles->addWidget(l);
     titles->addStretch(1);
 
-    // The cartesian values lie over the picture's margins; the polar ones beside the picture.
-    QWidget* values_parent = cartesian ? static_cast<QWidget*>(pct_Plot) : this;
+    // The values lie over the picture's margins and, where these are too narrow, beside them.
+    QWidget* values_parent = this;
     pnl_Ymax = Panel(values_parent, name("pnl_Ymax"), "");
     pnl_zero = Panel(values_parent, name("pnl_zero"), "0");
     pnl_Ymin = Panel(values_parent, name("pnl_Ymin"), "");
@@ -66,11 +77,11 @@ Own_Chart::Own_Chart(Kind kind, Window_Margins margins, int index, QWidget* pare
     for (QLabel* l : {pnl_Xmin, pnl_Xmax}) l->setAlignment(Qt::AlignCenter);
 
     if (cartesian) {
-        pnl_X1 = Panel(pct_Plot, name("pnl_X1"), "");
-        pnl_X2 = Panel(pct_Plot, name("pnl_X2"), "");
-        pnl_X3 = Panel(pct_Plot, name("pnl_X3"), "");
+        pnl_X1 = Panel(this, name("pnl_X1"), "");
+        pnl_X2 = Panel(this, name("pnl_X2"), "");
+        pnl_X3 = Panel(this, name("pnl_X3"), "");
         for (QLabel* l : {pnl_X1, pnl_X2, pnl_X3}) l->setAlignment(Qt::AlignCenter);
-        pnl_BottomTitle = Panel(pct_Plot, name("pnl_BottomTitle"), "Axis Label");
+        pnl_BottomTitle = Panel(this, name("pnl_BottomTitle"), "Axis Label");
         pnl_BottomTitle->setAlignment(Qt::AlignCenter);
 
         stats_ = new QWidget(this);
@@ -96,13 +107,19 @@ Own_Chart::Own_Chart(Kind kind, Window_Margins margins, int index, QWidget* pare
             l->setFont(small);
             l->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
+    value_width_ = QFontMetrics(small).horizontalAdvance(Widest_Value()) + 2;
+    if (lbl_Peak) {
+        // Text, the sunken frame with the indent it brings, and the column's margin.
+        QFontMetrics fm(lbl_Peak->font());
+        stats_width_ = std::max(Stats_Width, fm.horizontalAdvance(Widest_Peak()) + fm.horizontalAdvance('x') + 12);
+    }
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 QSize Own_Chart::minimumSizeHint() const
 {
-    if (kind_ == Cartesian) return {Title_Width + 200 + Stats_Width, 110};
-    return {Title_Width + Value_Width + 200 + 20, 200 + 2 * Row_Height};
+    if (kind_ == Cartesian) return {Title_Width + value_width_ + 200 + stats_width_, 110};
+    return {Title_Width + value_width_ + Value_Gap + 200 + value_width_ / 2, 200 + 2 * Row_Height};
 }
 
 void Own_Chart::resizeEvent(QResizeEvent* event)
@@ -114,11 +131,20 @@ void Own_Chart::resizeEvent(QResizeEvent* event)
 void Own_Chart::Place()
 {
     const bool cartesian = kind_ == Cartesian;
-    int left = Title_Width + (cartesian ? 0 : Value_Width);
-    int w = std::max(40, width() - left - (cartesian ? Stats_Width : 20));
-    int h = std::max(40, height() - (cartesian ? 0 : 2 * Row_Height));
-    int top = 0;
-    if (!cartesian) {
+    int left, w, h, top = 0;
+    if (cartesian) {
+        // The picture's left margin holds the values when it is wide enough; the rest of their
+        // width is taken from the picture.
+        const int room = std::max(40, width() - Title_Width - stats_width_);
+        const double f = margins_.X_Fraction(0);
+        const int extra = std::max(0, static_cast<int>(std::ceil((value_width_ + Value_Gap - f * room) / (1 - f))));
+        left = Title_Width + extra;
+        w = std::max(40, room - extra);
+        h = std::max(40, height());
+    } else {
+        left = Title_Width + value_width_ + Value_Gap;
+        w = std::max(40, width() - left - value_width_ / 2);
+        h = std::max(40, height() - 2 * Row_Height);
         // Square, so that a circular path stays round, in the middle of the chart's room.
         int side = std::min(w, h);
         left += (w - side) / 2;
@@ -126,18 +152,17 @@ void Own_Chart::Place()
         w = h = side;
     }
     pct_Plot->setGeometry(left, top, w, h);
-    titles_->setGeometry(left - Title_Width - (cartesian ? 0 : Value_Width), top, Title_Width, h);
-    if (stats_) stats_->setGeometry(left + w, 0, Stats_Width, h);
+    titles_->setGeometry(cartesian ? 0 : left - Title_Width - value_width_ - Value_Gap, top, Title_Width, h);
+    if (stats_) stats_->setGeometry(left + w, 0, stats_width_, h);
 
-    // Positions in the picture's window, in pixels of the picture (cartesian) or of the chart.
-    const int origin_x = cartesian ? 0 : left, origin_y = cartesian ? 0 : top;
-    auto x_at = [&](double u) { return origin_x + static_cast<int>(std::lround(margins_.X_Fraction(u) * w)); };
-    auto y_at = [&](double v) { return origin_y + static_cast<int>(std::lround(margins_.Y_Fraction(v) * h)); };
+    // Positions in the picture's window, in pixels of the chart.
+    auto x_at = [&](double u) { return left + static_cast<int>(std::lround(margins_.X_Fraction(u) * w)); };
+    auto y_at = [&](double v) { return top + static_cast<int>(std::lround(margins_.Y_Fraction(v) * h)); };
 
     if (cartesian) {
-        const int values_right = x_at(0) - std::max(4, w / 80);
+        const int values_right = x_at(0) - Value_Gap;
         for (auto [l, v] : {std::pair{pnl_Ymax, 1.0}, {pnl_zero, 0.0}, {pnl_Ymin, -1.0}})
-            Right_At(l, values_right, y_at(v), std::max(10, values_right));
+            Right_At(l, values_right, y_at(v), values_right - Title_Width);
         // The band below -Ymax holds the x values and under them the x title.
         const int band = y_at(-1);
         const int x_row = band + std::max(Row_Height / 2 + 2, (h - band) / 3);
@@ -148,8 +173,8 @@ void Own_Chart::Place()
         Centre_On(pnl_X3, x_at(0.75), x_row, x_width);
         Centre_On(pnl_Xmax, x_at(1), x_row, x_width);
         // The end value would reach past the picture's edge: it ends there instead.
-        if (pnl_Xmax->geometry().right() >= w) {
-            pnl_Xmax->move(w - x_width, pnl_Xmax->y());
+        if (pnl_Xmax->geometry().right() >= left + w) {
+            pnl_Xmax->move(left + w - x_width, pnl_Xmax->y());
             pnl_Xmax->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         } else {
             pnl_Xmax->setAlignment(Qt::AlignCenter);
@@ -157,8 +182,8 @@ void Own_Chart::Place()
         pnl_BottomTitle->setGeometry(x_at(0), std::min(h - Row_Height, x_row + Row_Height), x_at(1) - x_at(0), Row_Height);
     } else {
         for (auto [l, v] : {std::pair{pnl_Ymax, 1.0}, {pnl_zero, 0.0}, {pnl_Ymin, -1.0}})
-            Right_At(l, left - 4, y_at(v), Value_Width - 4);
-        Centre_On(pnl_Xmin, x_at(0), top + h + Row_Height / 2 + 2, Value_Width);
-        Centre_On(pnl_Xmax, x_at(1), top + h + Row_Height / 2 + 2, Value_Width);
+            Right_At(l, left - Value_Gap, y_at(v), value_width_);
+        Centre_On(pnl_Xmin, x_at(0), top + h + Row_Height / 2 + 2, value_width_);
+        Centre_On(pnl_Xmax, x_at(1), top + h + Row_Height / 2 + 2, value_width_);
     }
 }

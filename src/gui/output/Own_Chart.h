@@ -3,7 +3,7 @@
 // points) of the x range, and on a cartesian chart the x title and, on the right, the curve's
 // minimum, maximum and peak-to-peak value. A cartesian chart's values sit in the margins of its
 // window (left of Xmin, below -Ymax); the polar chart's round the picture. The panels follow the
-// window's margins as the chart is resized.
+// window's margins as the chart is resized, and every value caption has room to show whole.
 #pragma once
 #include <QLabel>
 #include <QWidget>
@@ -47,4 +47,7 @@ private:
     Window_Margins margins_;
     QWidget* titles_ = nullptr;
     QWidget* stats_ = nullptr;
+    // Room for the widest value caption and for the minimum, maximum and peak column.
+    int value_width_ = 0;
+    int stats_width_ = 0;
 };

@@ -105,7 +105,9 @@ void MyPolarPlot(frm_MyPlot4& Form, const Accepted_Functions& SelectForm)
         Own_Chart& c = Chart_Of(Form, 0);
         Chart_Canvas pic(*c.pct_Plot);
         Polar_Panels p;
+        Form.Plotted = false;
         if (!Draw_Polar(pic, SelectForm, p)) return;
+        Form.Plotted = true;
         Put(Form.lbl_Header2, p.Header2);
         Put(Form.lbl_Header3, p.Header3);
         Put(c.pnl_LeftTitle, p.LeftTitle);

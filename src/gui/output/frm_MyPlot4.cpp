@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QSignalBlocker>
 
 #include "model/Mod_Main.h"
 #include "platform/Control_Events.h"
@@ -45,6 +46,12 @@ frm_MyPlot4::frm_MyPlot4() : Own_Plot_Form("frm_MyPlot4", Own_Chart::Polar, 1)
     Side->addWidget(mode);
     Side->addStretch(1);
     Chart[0]->pnl_Comp->setVisible(false);
+    // Step mode shows and hides its panels: their room stays, so nothing else moves.
+    for (QLabel* l : Step_Panels()) {
+        QSizePolicy policy = l->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        l->setSizePolicy(policy);
+    }
     Show_Step_Panels(false);
 
     Screen& s = *this;
@@ -66,15 +73,25 @@ void frm_MyPlot4::Replot()
     MyPolarPlot(*this, Selection_Functions());
 }
 
+std::array<QLabel*, 9> frm_MyPlot4::Step_Panels() const
+{
+    return {lbl_StepLabel, lbl_StepUnit, lbl_StepNumber, pnl_vector[0], pnl_vector[1], pnl_name[0],
+            pnl_name[1], Chart[0]->pnl_LeftTitle, Chart[0]->pnl_PlotUnits};
+}
+
 void frm_MyPlot4::Show_Step_Panels(bool show)
 {
-    for (QLabel* l : {lbl_StepLabel, lbl_StepUnit, lbl_StepNumber, pnl_vector[0], pnl_vector[1], pnl_name[0],
-                      pnl_name[1], Chart[0]->pnl_LeftTitle, Chart[0]->pnl_PlotUnits})
-        l->setVisible(show);
+    for (QLabel* l : Step_Panels()) l->setVisible(show);
 }
 
 void frm_MyPlot4::chk_Pause_Click(bool ticked)
 {
+    // A refused plot left no points of this function to step through.
+    if (ticked && !Plotted) {
+        QSignalBlocker quiet(chk_Pause);
+        chk_Pause->setChecked(false);
+        return;
+    }
     if (ticked) {
         Step_Mode = true;
         cmd_Step->setText("Step");
@@ -103,6 +120,7 @@ void frm_MyPlot4::cmd_Step_Click()
         Replot();
         return;
     }
+    if (!Plotted) return;
     ++k;
     if (k > store().Num_Steps)
         chk_Pause->setChecked(false);

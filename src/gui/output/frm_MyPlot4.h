@@ -25,6 +25,8 @@ public:
     // Step mode and the step shown in it.
     bool Step_Mode = false;
     int16_t k = 0;
+    // The last replot drew this function's points (a refused one leaves an earlier plot's).
+    bool Plotted = false;
 
     void Replot() override;
     void chk_Pause_Click(bool ticked);
@@ -37,5 +39,6 @@ protected:
     Screen& Selection_Screen() override;
 
 private:
+    std::array<QLabel*, 9> Step_Panels() const;
     void Show_Step_Panels(bool show);
 };

@@ -1,8 +1,10 @@
 // The own-drawn charts as drawn primitives and panel captions: windows, ticks, guide lines,
-// reversed axes, label decimals, Fourier data, the capacity message and the polar modes.
+// reversed axes, sweeps outside 0..360, label decimals, Fourier data, the capacity message and
+// the polar modes.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "Fake_Ui_Port.h"
 #include "Recording_Canvas.h"
@@ -10,6 +12,7 @@
 #include "model/Mod_Plotsubs.h"
 #include "output/Own_Plots.h"
 #include "output/Chart_Drawing.h"
+#include "runtime/Number_Text.h"
 
 namespace {
 constexpr int32_t Blue = 0x0000FF, Green = 0x00FF00;
@@ -33,6 +36,7 @@ protected:
         s.Num_Steps = 36;
         s.Min_Theta = 0;
         s.Max_Theta = 360;
+        s.Delta_Theta = 10;
         s.Step_Omega2 = 10;
         s.Calc_Type = 3;
         s.Unit_Label(1) = "deg";
@@ -101,6 +105,26 @@ TEST_F(Own_Plots, AxisDirectionDecimalsExtremesAndFourierData)
     Chart_Panels p = Draw_Chart(pic, 0, 4, accepted);
     EXPECT_EQ(p.Xmin + " " + p.X2 + " " + p.Xmax, "360. 180. 0.");
     EXPECT_NEAR(pic.Of("Scale")[0].a, 360 + 0.18 * 360, 1e-3);
+
+    // Sweeps outside 0..360 (the stored angles brought into 0..360): the curve runs along the axis
+    // from its first step at the start angle to the last at the end, either way round.
+    for (auto [from, to, speed] : {std::tuple{-180.0f, 180.0f, 10.0f}, {360.0f, 720.0f, 10.0f}, {360.0f, 720.0f, -10.0f}}) {
+        store().Min_Theta = from;
+        store().Max_Theta = to;
+        store().Step_Omega2 = speed;
+        for (int i = 0; i <= 36; ++i) store().Theta_Data(i, 0) = std::fmod(from + 10.0f * i + 720, 360.0f);
+        pic.ops.clear();
+        p = Draw_Chart(pic, 0, 2, accepted);
+        auto curve = pic.Of("LineTo");
+        ASSERT_EQ(curve.size(), 37u);
+        const float first = speed > 0 ? from : to, last = speed > 0 ? to : from;
+        EXPECT_FLOAT_EQ(curve.front().a, first);
+        EXPECT_FLOAT_EQ(curve[18].a, (from + to) / 2);
+        EXPECT_FLOAT_EQ(curve.back().a, last);
+        EXPECT_EQ(p.Xmin + " " + p.Xmax, Plain(first) + ". " + Plain(last) + ".");
+    }
+    store().Min_Theta = 0;
+    store().Max_Theta = 360;
 
     // A curve between -0.4 and 0.7 on a four-chart screen.
     for (int i = 0; i <= 36; ++i) store().Theta_Data(i, 1) = i == 5 ? 0.7f : (i == 20 ? -0.4f : 0.1f);

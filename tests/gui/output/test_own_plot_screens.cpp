@@ -7,8 +7,11 @@
 #include "model/Mod_Numeric.h"
 #include "model/Mod_Plotsubs.h"
 #include "output/frm_MyPlot3.h"
+#include "output/frm_Myplot2.h"
 #include "output/frm_MyPlot4.h"
+#include "platform/Qt_Text.h"
 #include "runtime/Number_Text.h"
+#include "selection/frm_PlotSelect2.h"
 #include "selection/frm_PlotSelect3.h"
 #include "selection/Selection_Role.h"
 #include "selection/frm_PlotSelect4.h"
@@ -44,6 +47,31 @@ Accepted_Functions Accept(Screen& selection, std::vector<std::pair<const char*, 
 }
 
 std::string Text(QLabel* l) { return l->text().toStdString(); }
+
+// The label's caption is not cut: its text fits the label's contents (less the indent a frame
+// brings), and the label lies wholly inside each widget that holds it, up to the window.
+bool Caption_Fits(QLabel* l)
+{
+    const QFontMetrics fm = l->fontMetrics();
+    const int indent = l->indent() >= 0 ? l->indent() : (l->frameWidth() > 0 ? fm.horizontalAdvance('x') / 2 : 0);
+    if (fm.horizontalAdvance(l->text()) > l->contentsRect().width() - indent) return false;
+    QRect r = l->geometry();
+    for (QWidget* w = l->parentWidget(); w; w = w->parentWidget()) {
+        if (!QRect(QPoint(0, 0), w->size()).contains(r)) return false;
+        if (w->isWindow()) break;
+        r.translate(w->pos());
+    }
+    return true;
+}
+
+// The geometry of every chart's picture, in window pixels.
+std::vector<QRect> Chart_Pictures(Own_Plot_Form& plot)
+{
+    std::vector<QRect> rects;
+    for (Own_Chart* c : plot.Chart)
+        if (c) rects.emplace_back(c->pct_Plot->mapTo(&plot, QPoint(0, 0)), c->pct_Plot->size());
+    return rects;
+}
 }  // namespace
 
 class Own_Plot_Screens_Test : public QObject {
@@ -124,6 +152,45 @@ private slots:
         QVERIFY(!plot.isVisible() && !Form<frm_PlotSelect3>().isVisible());
     }
 
+    void Every_Value_Caption_Shows_Whole_At_Any_Size()
+    {
+        Model_Store& s = store();
+        Accept(Form<frm_PlotSelect2>(), {{"Theta3", "Mag"}, {"Theta3", "Mag"}});
+        Accept(Form<frm_PlotSelect3>(), {{"Theta3", "Mag"}, {"Theta3", "Mag"}, {"Theta3", "Mag"}, {"Theta3", "Mag"}});
+        Accept(Form<frm_PlotSelect4>(), {{"Coupler Pt", "Mag"}});
+        Own_Plot_Form* const screens[3] = {&Form<frm_Myplot2>(), &Form<frm_MyPlot3>(), &Form<frm_MyPlot4>()};
+        for (bool maximized : {false, true}) {
+            (maximized ? Form<frm_HomeScreen>().mnu_Fullscreen : Form<frm_HomeScreen>().mnu_Standardsize)->trigger();
+            for (Own_Plot_Form* plot : screens) {
+                std::vector<QRect> pictures;
+                for (float scale : {9999.0f, 10000000.0f}) {
+                    for (float sign : {1.0f, -1.0f}) {
+                        // A curve from -scale to scale, and a path of that radius.
+                        const float level[4] = {1, 0, -1, 0};
+                        for (int i = 0; i <= 36; ++i) {
+                            s.Theta_Data(i, 1) = sign * scale * level[i % 4];
+                            s.Position_Data(i, 3, 0) = sign * scale * level[i % 4];
+                            s.Position_Data(i, 3, 1) = scale * level[(i + 3) % 4];
+                        }
+                        plot->Show_Modeless();
+                        QCOMPARE(plot->Chart[0]->pnl_Ymin->text(), Q_Text(FNRoundStr(-scale, 0)));
+                        for (Own_Chart* c : plot->Chart) {
+                            if (!c) continue;
+                            for (QLabel* l : {c->pnl_Ymax, c->pnl_zero, c->pnl_Ymin, c->pnl_Xmin, c->pnl_X1, c->pnl_X2,
+                                              c->pnl_X3, c->pnl_Xmax, c->lbl_Min, c->lbl_Max, c->lbl_Peak})
+                                if (l) QVERIFY2(Caption_Fits(l), qPrintable(Q_Text(plot->Name()) + " " + l->objectName() + " " + l->text()));
+                        }
+                        // The charts keep their size whatever the captions.
+                        if (pictures.empty()) pictures = Chart_Pictures(*plot);
+                        QCOMPARE(Chart_Pictures(*plot), pictures);
+                        plot->Hide();
+                    }
+                }
+            }
+        }
+        Form<frm_HomeScreen>().mnu_Standardsize->trigger();
+    }
+
     void Polar_Screen_Modes_And_Step_Mode()
     {
         Model_Store& s = store();
@@ -145,8 +212,15 @@ private slots:
         QVERIFY(Count(pic.Image(), Green) > 50);
         plot.chk_Envelope->click();
 
-        // Pause: only the vector of step 0 on the cleared chart, with its magnitude and angle.
+        // Pause: only the vector of step 0 on the cleared chart, with its magnitude and angle; the
+        // chart and the buttons stay where they were.
+        const std::vector<QRect> pictures = Chart_Pictures(plot);
+        const QRect step_button = plot.cmd_Step->geometry();
+        const QSize window = plot.size();
         plot.chk_Pause->click();
+        QCOMPARE(Chart_Pictures(plot), pictures);
+        QCOMPARE(plot.cmd_Step->geometry(), step_button);
+        QCOMPARE(plot.size(), window);
         QCOMPARE(plot.cmd_Step->text(), QString("Step"));
         QVERIFY(!plot.chk_Envelope->isChecked() && plot.chk_Vectors->isChecked() && !plot.chk_Vectors->isEnabled());
         QVERIFY(plot.pnl_vector[0]->isVisible() && plot.lbl_StepNumber->isVisible());
@@ -191,7 +265,22 @@ private slots:
             plot.cmd_Step->click();  // outside step mode it replots
             QCOMPARE(user.boxes.at(0).prompt, std::string("FFT data are not suited to polar plots.\rUse a cartesian plot format instead."));
             QCOMPARE(Count(pic.Image(), White), pic.Image().width() * pic.Image().height());
+            // After a refused plot Pause and Step draw nothing of an earlier plot, in step mode or not.
+            plot.chk_Pause->click();
+            QVERIFY(!plot.chk_Pause->isChecked() && !plot.Step_Mode && !plot.pnl_vector[0]->isVisible());
+            Set_Variable("Coupler Pt", 1);
+            plot.cmd_Replot->click();
+            plot.chk_Pause->click();
+            Set_Variable("Current FFT", 1);
+            user.Answer(Msg::Ans_Ok);
+            plot.cmd_Replot->click();
+            const QString shown = plot.pnl_vector[0]->text() + plot.lbl_StepNumber->text();
+            plot.cmd_Step->click();
+            QCOMPARE(plot.pnl_vector[0]->text() + plot.lbl_StepNumber->text(), shown);
+            QCOMPARE(Count(pic.Image(), White), pic.Image().width() * pic.Image().height());
+            QCOMPARE(user.boxes.size(), size_t(2));
         }
+        plot.chk_Pause->click();
         s.Reset_Selections = false;
         plot.cmd_PlotDone->click();
         QVERIFY(!plot.isVisible() && s.Reset_Selections);
