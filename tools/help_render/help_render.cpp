@@ -21,6 +21,7 @@
 #include <cstdio>
 
 #include "Diagrams.h"
+#include "Formulas.h"
 #include "Pages.h"
 
 namespace {
@@ -199,8 +200,10 @@ bool Render(const QString& source, const QString& target, const QString& root)
     QString title = doc.begin().text();
     doc.setMetaInformation(QTextDocument::DocumentTitle, title);
     writer.setTitle(title);
-    // The page less the 2 cm margins that printing adds, in the 96-per-inch units of image sizes.
-    const bool complete = Style_Document(doc, (148.0 - 40.0) / 25.4 * 96.0 * 0.98);
+    // The page less its 2 cm margins, in the 96-per-inch units of image sizes.
+    const qreal text_width = (148.0 - 40.0) / 25.4 * 96.0 * 0.98;
+    Keep_Formulas_Whole(doc, text_width);
+    const bool complete = Style_Document(doc, text_width);
     const QStringList unmet = Paginate(doc, writer);
     for (const QString& u : unmet) std::fprintf(stderr, "help_render: %s: %s\n", qPrintable(source), qPrintable(u));
     Print_Pages(doc, writer);
