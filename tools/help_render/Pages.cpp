@@ -141,32 +141,36 @@ QTextBlock Lead_In(QTextBlock b)
     return b;
 }
 
-// One break that a rule asks for, the first in the document; false when none is needed. Where a
-// rule cannot be met its complaint is added to the list instead.
-bool Next_Break(const Page_Layout& pages, QTextDocument& doc, QStringList& unmet)
+// Finds where the layout breaks a rule, the first place in the document; with fix, puts the page
+// break that mends it and returns true. What is not mended goes into the list.
+bool Next_Break(const Page_Layout& pages, QTextDocument& doc, QStringList& unmet, bool fix)
 {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         if (QTextTable* table = QTextCursor(b).currentTable()) {
             // Rows are checked at the table's first block; the rest of its blocks are skipped.
             const QTextBlock last = table->lastCursorPosition().block();
             const int header = table->format().headerRowCount(), rows = table->rows();
-            for (int r = header; r < rows; ++r) {
+            for (int r = 1; r < rows; ++r) {
                 const Extent row = pages.Row(table, r);
                 const bool split = !pages.One_Page(row);
-                if (!split && (r == header || pages.Page(row.top) == pages.Page(pages.Row(table, r - 1).bottom - 0.5))) continue;
+                if (!split && pages.Page(row.top) == pages.Page(pages.Row(table, r - 1).bottom - 0.5)) continue;
                 // Row r is the first on a new page, or cut by the foot of the page. No page holds
                 // a single row of a table: at least two go over, and at least two stay or none.
+                if (header == 0) {
+                    unmet << QStringLiteral("a table over two pages without its header row: \"%1\"").arg(Row_Text(table, r));
+                    continue;
+                }
                 const int over = std::min(r, rows - 2);
                 if (over - header >= 2) {
                     if (over == r && !split) continue;
-                    if (!pages.Pushed(table, over)) {
+                    if (fix && !pages.Pushed(table, over)) {
                         pages.Push_Row(table, over);
                         return true;
                     }
-                } else if (Start_Page(Lead_In(b))) {
+                } else if (fix && Start_Page(Lead_In(b))) {
                     return true;
                 }
-                unmet << QStringLiteral("a table row taller than a page: \"%1\"").arg(Row_Text(table, r));
+                unmet << QStringLiteral("a table row apart from its table: \"%1\"").arg(Row_Text(table, r));
             }
             b = last;
             continue;
@@ -176,11 +180,8 @@ bool Next_Break(const Page_Layout& pages, QTextDocument& doc, QStringList& unmet
         both.Add(pages.Lead(b.next()));
         if (pages.One_Page(both)) continue;
         const QTextBlock top = Lead_In(b);
-        if (top == doc.begin() || !Start_Page(top)) {
-            unmet << QStringLiteral("a heading apart from its text: \"%1\"").arg(b.text());
-            continue;
-        }
-        return true;
+        if (fix && top != doc.begin() && Start_Page(top)) return true;
+        unmet << QStringLiteral("a heading apart from its text: \"%1\"").arg(b.text());
     }
     return false;
 }
@@ -207,10 +208,13 @@ QStringList Paginate(QTextDocument& doc, QPdfWriter& writer)
     const Page_Layout pages(doc);
     QStringList unmet;
     // Each break moves what follows it; a document has a few dozen candidates at most.
-    for (int pass = 0; pass < 500 && Next_Break(pages, doc, unmet); ++pass) {
+    for (int pass = 0; pass < 500 && Next_Break(pages, doc, unmet, true); ++pass) {
         unmet.clear();
         Lay_Out_Anew(doc);
     }
+    // What the pages now look like, every rule checked anew.
+    unmet.clear();
+    Next_Break(pages, doc, unmet, false);
     return unmet;
 }
 

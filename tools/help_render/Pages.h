@@ -7,8 +7,8 @@
 class QPdfWriter;
 class QTextDocument;
 
-// Breaks pages where the layout would strand a heading or split a row. Returns what could not be
-// kept together (a row taller than a page, say), one line each; empty when every rule holds.
+// Breaks pages where the layout would strand a heading or split a table. Returns where the pages
+// still break a rule (a row taller than a page, say), one line each; empty when every rule holds.
 QStringList Paginate(QTextDocument& doc, QPdfWriter& writer);
 
 // Prints the paginated document, page numbers at the foot on the right.

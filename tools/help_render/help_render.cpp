@@ -1,6 +1,7 @@
 // Renders the help documents from their Markdown sources into PDF files, with the linkage and
-// gear diagrams painted here. Run at build time: help_render <source dir> <output dir> <doc>...
-// where each doc is a path under both folders without its extension.
+// gear diagrams painted here. Run at build time: help_render [--strict] <source dir> <output dir>
+// <doc>... where each doc is a path under both folders without its extension. A page that breaks
+// the layout's rules is reported; with --strict it fails the run.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -179,7 +180,7 @@ bool Style_Document(QTextDocument& doc, qreal text_width)
     return pictures_found;
 }
 
-bool Render(const QString& source, const QString& target, const QString& root)
+bool Render(const QString& source, const QString& target, const QString& root, bool strict)
 {
     QString text = Read_Source(source, root);
     if (text.isEmpty()) return false;
@@ -207,7 +208,7 @@ bool Render(const QString& source, const QString& target, const QString& root)
     const QStringList unmet = Paginate(doc, writer);
     for (const QString& u : unmet) std::fprintf(stderr, "help_render: %s: %s\n", qPrintable(source), qPrintable(u));
     Print_Pages(doc, writer);
-    return complete;
+    return complete && (unmet.isEmpty() || !strict);
 }
 
 }  // namespace
@@ -215,8 +216,13 @@ bool Render(const QString& source, const QString& target, const QString& root)
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
+    const bool strict = argc > 1 && QByteArray(argv[1]) == "--strict";
+    if (strict) {
+        --argc;
+        ++argv;
+    }
     if (argc < 4) {
-        std::fprintf(stderr, "usage: help_render <source dir> <output dir> <document>...\n");
+        std::fprintf(stderr, "usage: help_render [--strict] <source dir> <output dir> <document>...\n");
         return 2;
     }
     QTemporaryDir diagrams;
@@ -230,7 +236,7 @@ int main(int argc, char* argv[])
     int failed = 0;
     for (int i = 3; i < argc; ++i) {
         const QString doc = QString::fromLocal8Bit(argv[i]);
-        if (!Render(QDir(source_dir).filePath(doc + ".md"), QDir(output_dir).filePath(doc + ".pdf"), source_dir)) {
+        if (!Render(QDir(source_dir).filePath(doc + ".md"), QDir(output_dir).filePath(doc + ".pdf"), source_dir, strict)) {
             ++failed;
         }
     }
