@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QDir>
+#include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -42,6 +44,7 @@ public:
     {
         p_.setPen(QPen(c, width, style, Qt::RoundCap));
         p_.drawLine(At(a), At(b));
+        segments_.append({At(a), At(b)});
     }
     void Circle(P2 c, double r, QColor pen, double width, QColor fill = Qt::transparent)
     {
@@ -49,9 +52,10 @@ public:
         p_.setBrush(fill);
         p_.drawEllipse(At(c), Px(r), Px(r));
         p_.setBrush(Qt::NoBrush);
+        circles_.append({At(c), Px(r)});
     }
     // An arc of radius r about c from angle a0 to a1 (degrees, counter-clockwise), with a head.
-    void Arc(P2 c, double r, double a0, double a1, QColor col)
+    void Arc(P2 c, double r, double a0, double a1, QColor col, bool head = true)
     {
         QPainterPath path;
         const int n = 40;
@@ -62,6 +66,8 @@ public:
         }
         p_.setPen(QPen(col, 3));
         p_.drawPath(path);
+        for (int i = 1; i < path.elementCount(); ++i) segments_.append({path.elementAt(i - 1), path.elementAt(i)});
+        if (!head) return;
         P2 tip = c + Polar(r, a1);
         double dir = a1 + (a1 > a0 ? 90 : -90);  // tangent at the tip
         Head(tip, dir, col);
@@ -93,6 +99,58 @@ public:
         f.setBold(false);
         p_.setFont(f);
     }
+    // Text near a world point, at the first of a ring of places around it where it crosses no
+    // line, circle or other label drawn so far; labels go in after the lines they name.
+    void Label(P2 w, const QString& s, QColor col = Qt::black, bool bold = false, int pixels = 36)
+    {
+        QFont f = p_.font();
+        const int plain = f.pixelSize();
+        f.setBold(bold);
+        f.setPixelSize(pixels);
+        const QSizeF size = QFontMetricsF(f).size(0, s) + QSizeF(12, 8);
+        QRectF box;
+        for (int ring = 0; ring < 12; ++ring) {
+            for (int k = 0; k < (ring == 0 ? 1 : 16); ++k) {
+                const double r = ring * 14, a = k * Pi / 8;
+                box = QRectF(At(w) + QPointF(r * std::cos(a), -r * std::sin(a)) - QPointF(size.width() / 2, size.height() / 2), size);
+                if (Clear(box)) {
+                    ring = 12;
+                    break;
+                }
+            }
+        }
+        labels_.append(box);
+        f.setBold(bold);
+        p_.setFont(f);
+        p_.setPen(col);
+        p_.drawText(box, Qt::AlignCenter, s);
+        f.setBold(false);
+        f.setPixelSize(plain);
+        p_.setFont(f);
+    }
+    bool Clear(const QRectF& box) const
+    {
+        if (!QRectF(0, 0, p_.device()->width(), p_.device()->height()).contains(box)) return false;
+        for (const QRectF& l : labels_)
+            if (l.intersects(box)) return false;
+        for (const QLineF& l : segments_) {
+            if (box.contains(l.p1()) || box.contains(l.p2())) return false;
+            const QLineF sides[] = {{box.topLeft(), box.topRight()}, {box.topRight(), box.bottomRight()},
+                                    {box.bottomRight(), box.bottomLeft()}, {box.bottomLeft(), box.topLeft()}};
+            for (const QLineF& side : sides)
+                if (l.intersects(side, nullptr) == QLineF::BoundedIntersection) return false;
+        }
+        for (const auto& [c, r] : circles_) {
+            // The outline runs through the box unless the box lies wholly inside or outside it.
+            const double nx = std::clamp(c.x(), box.left(), box.right()), ny = std::clamp(c.y(), box.top(), box.bottom());
+            double far = 0;
+            for (QPointF q : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+                far = std::max(far, std::hypot(q.x() - c.x(), q.y() - c.y()));
+            if (std::hypot(nx - c.x(), ny - c.y()) <= r + 3 && far >= r - 3) return false;
+        }
+        return true;
+    }
+
     void Ground(P2 at)
     {
         double w = 0.22, h = 0.16;
@@ -113,6 +171,9 @@ public:
 private:
     QPainter p_;
     double scale_ = 1, ox_ = 0, oy_ = 0;
+    QList<QLineF> segments_;
+    QList<std::pair<QPointF, double>> circles_;
+    QList<QRectF> labels_;
 };
 
 const QColor Link2(30, 90, 200), Link3(190, 30, 150), Link4(220, 110, 0), Link5(0, 140, 120), Ground_Col(90, 90, 90);
@@ -215,52 +276,75 @@ QImage Linkage_Diagram()
 
 QImage Gear_Diagram()
 {
-    const double f = 2.5;
-    QImage image(1800, 780, QImage::Format_RGB32);
+    const double f = 2.5, pressure = 20, t = std::tan(Rad(pressure));
+    QImage image(1800, 720, QImage::Format_RGB32);
     // Two panels side by side: negative ratio on the left, positive on the right.
-    Sheet s(image, {-1.9, -2.35}, {8.9, 2.0});
-    const QColor gear(0, 150, 60), frame(90, 90, 90), force(200, 30, 30);
+    Sheet s(image, {-1.8, -1.95}, {8.6, 2.0});
+    const QColor gear(0, 150, 60), frame(90, 90, 90), force(200, 30, 30), action(230, 120, 120);
+    const double W = 0.8;  // the length that draws W
 
-    auto panel = [&](double x0, bool positive) {
-        const double lambda = positive ? 2.0 : -2.0;
-        double r5 = f / (std::fabs(lambda) + 1), r2 = f - r5;
-        const P2 O2{x0, 0}, O5{x0 + f, 0};
+    // The mesh force on a gear at its contact point P, drawn for W > 0: the tangential part along
+    // the common tangent, the radial part W tan 20° along the line of centres (sign: +1 away from
+    // the gear's centre to the right), both adding up along the line of action.
+    struct Mesh {
+        P2 at;
+        double up, out;  // senses of the tangential and radial parts
+    };
+    auto draw_mesh = [&](const Mesh& m) {
+        const P2 tip = m.at + P2{m.out * t * W, m.up * W};
+        s.Line(m.at - 0.35 * (tip - m.at), m.at + 1.3 * (tip - m.at), action, 2, Qt::DashLine);
+        s.Line(m.at + P2{0, -1.05 * W}, m.at + P2{0, 1.05 * W}, frame, 1.5, Qt::DotLine);
+        s.Arrow(m.at, m.at + P2{0, m.up * W}, force, 2);
+        s.Arrow(m.at, m.at + P2{m.out * t * W, 0}, force, 2);
+        s.Arrow(m.at, tip, force, 4);
+    };
+    auto draw_gears = [&](P2 O2, P2 O5, double r2, double r5) {
         s.Line(O2, O5, frame, 3, Qt::DashLine);
-        if (positive) {
-            r2 /= 1.5;
-            r5 /= 1.5;
-            double ri = (f - r5 - r2) / 2;
-            P2 I{x0 + r2 + ri, 0};
-            s.Circle(I, ri, gear, 4, QColor(0, 150, 60, 30));
-            s.Pin(I, QColor(200, 200, 200));
-            s.Text(I, "idler", gear, 0, 40, true);
-            s.Text(I + P2{0, -ri}, "pivot on the frame", frame, 0, 34);
-            s.Arrow(O2 + P2{r2, 0.55}, O2 + P2{r2, 0.1}, force, 3);
-            s.Arrow(O5 + P2{-r5, 0.55}, O5 + P2{-r5, 0.1}, force, 3);
-            s.Text(O2 + P2{r2 - 0.45, 0.75}, "W on gear 2", force, 0, 0);
-            s.Text(O5 + P2{-r5 + 0.45, 0.75}, "W on gear 5", force, 0, 0);
-        } else {
-            s.Arrow(O2 + P2{r2, 0.6}, O2 + P2{r2, 0.1}, force, 3);
-            s.Arrow(O2 + P2{r2, -0.6}, O2 + P2{r2, -0.1}, force, 3);
-            s.Text(O2 + P2{r2, 0.75}, "W on gear 2", force, 0, 0);
-            s.Text(O2 + P2{r2, -0.78}, "−W on gear 5", force, 0, 0);
-        }
         s.Circle(O2, r2, gear, 4, QColor(0, 150, 60, 30));
         s.Circle(O5, r5, gear, 4, QColor(0, 150, 60, 30));
         s.Pin(O2, QColor(200, 200, 200));
         s.Pin(O5, QColor(200, 200, 200));
-        s.Text(O2, "O2", Qt::black, 0, -36, true);
-        s.Text(O5, "O5", Qt::black, 0, -36, true);
         s.Line(O2, O2 + Polar(r2, -135), Qt::black, 2);
-        s.Text(O2 + Polar(r2 * 0.55, -135), positive ? "r2/1.5" : "r2", Qt::black, -40, 0);
         s.Line(O5, O5 + Polar(r5, -45), Qt::black, 2);
-        s.Text(O5 + Polar(r5, -45), positive ? "r5/1.5" : "r5", Qt::black, 40, 26);
-        s.Text({x0 + f / 2, -2.1},
-               positive ? "λ = +2: through an idler" : "λ = −2: direct mesh",
-               Qt::black, 0, 0, true);
     };
-    panel(0, false);
-    panel(5.3, true);
+
+    // λ = −2: gears 2 and 5 mesh at (r2, 0); gear 2 takes (W tan 20°, W), gear 5 the opposite.
+    {
+        const double r5 = f / 3, r2 = f - r5;
+        const P2 O2{0, 0}, O5{f, 0}, P{r2, 0};
+        draw_gears(O2, O5, r2, r5);
+        draw_mesh({P, +1, +1});
+        draw_mesh({P, -1, -1});
+        s.Arc(P, 0.6 * W, 90, 90 - pressure, force, false);
+        s.Label(P + Polar(0.6 * W, 80) + P2{0.2, 0.05}, "20°", force, false, 28);
+        s.Label(P + P2{0.1, 1.2 * W}, "W on gear 2", force);
+        s.Label(P + P2{-0.1, -1.2 * W}, "W on gear 5", force);
+        s.Label(P + P2{t * W + 0.45, -0.17}, "W·tan 20°", force, false, 28);
+        s.Label(O2, "O2", Qt::black, true);
+        s.Label(O5, "O5", Qt::black, true);
+        s.Label(O2 + Polar(r2 * 0.55, -135), "r2");
+        s.Label(O5 + Polar(r5, -45), "r5");
+        s.Label({f / 2, -1.8}, "λ = −2: direct mesh", Qt::black, true);
+    }
+    // λ = +2: gears of two thirds the radii mesh with an idler on the frame; both take W
+    // downwards, the radial parts push each away from its own centre, the pivot holds 2 W.
+    {
+        const double x0 = 5.3, r5 = f / 3 / 1.5, r2 = (f - f / 3) / 1.5, ri = (f - r5 - r2) / 2;
+        const P2 O2{x0, 0}, O5{x0 + f, 0}, I{x0 + r2 + ri, 0};
+        draw_gears(O2, O5, r2, r5);
+        s.Circle(I, ri, gear, 4, QColor(0, 150, 60, 30));
+        s.Pin(I, QColor(200, 200, 200));
+        draw_mesh({O2 + P2{r2, 0}, -1, +1});
+        draw_mesh({O5 - P2{r5, 0}, -1, -1});
+        s.Label(O2 + P2{r2 - 0.75, -1.45 * W}, "W on gear 2", force);
+        s.Label(O5 + P2{0.75 - r5, -1.45 * W}, "W on gear 5", force);
+        s.Label(I + P2{0, 0.9}, "idler, pivot on the frame", gear);
+        s.Label(O2, "O2", Qt::black, true);
+        s.Label(O5, "O5", Qt::black, true);
+        s.Label(O2 + Polar(r2 * 0.55, -135), "r2/1.5");
+        s.Label(O5 + Polar(r5, -45), "r5/1.5");
+        s.Label({x0 + f / 2, -1.8}, "λ = +2: through an idler", Qt::black, true);
+    }
     return image;
 }
 

@@ -1,6 +1,7 @@
 // Renders the help documents from their Markdown sources into PDF files, with the linkage and
-// gear diagrams painted here. Run at build time: help_render <source dir> <output dir> <doc>...
-// where each doc is a path under both folders without its extension.
+// gear diagrams painted here. Run at build time: help_render [--strict] <source dir> <output dir>
+// <doc>... where each doc is a path under both folders without its extension. A page that breaks
+// the layout's rules is reported; with --strict it fails the run.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,9 +18,12 @@
 #include <QTextDocument>
 #include <QTextTable>
 #include <algorithm>
+#include <numeric>
 #include <cstdio>
 
 #include "Diagrams.h"
+#include "Formulas.h"
+#include "Pages.h"
 
 namespace {
 
@@ -45,10 +49,18 @@ QString Read_Source(const QString& path, const QString& root, int depth = 0)
     return out;
 }
 
-// Ruled cells and a shaded heading row; every column at least as wide as its longest word, and
-// the rest of the line to the columns whose texts are longer than that, so that a column of
-// short names leaves room for one of explanations. Widths in the 96-per-inch units of
-// text_width.
+// The text of a table cell, one string per paragraph.
+QStringList Cell_Paragraphs(const QTextTableCell& cell)
+{
+    QStringList out;
+    for (auto it = cell.begin(); !it.atEnd(); ++it) out << it.currentBlock().text();
+    return out;
+}
+
+// Ruled cells and a shaded heading row, repeated on each page the table runs over. Column widths
+// as a browser sets them: each column at least as wide as its longest word (a heading whole, if
+// the page allows) and the rest of the line shared in proportion to what the columns need beyond
+// that to set their texts unwrapped. Widths in the 96-per-inch units of text_width.
 void Style_Table(QTextTable* table, const QFont& font, qreal text_width)
 {
     QTextTableFormat f = table->format();
@@ -59,39 +71,59 @@ void Style_Table(QTextTable* table, const QFont& font, qreal text_width)
     f.setCellPadding(3);
     f.setCellSpacing(0);
     f.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    f.setHeaderRowCount(table->rows() > 1 ? 1 : 0);
 
-    const QFontMetricsF plain(font);
     QFont bold_font = font;
     bold_font.setBold(true);
-    const QFontMetricsF bold(bold_font);  // headings are bold, and words in cells may be
+    // Words in cells may be bold too: measure them all so.
+    const QFontMetricsF bold(bold_font);
     const double padding = 12;
     const int columns = table->columns();
-    QList<double> weight(columns, 0.0), word(columns, 0.0);
+    // Only spaces break a line: a formula's joined spaces keep it one word.
+    static const QRegularExpression spaces("[ \\t]+");
+    // Per column: the longest word, the longest text unwrapped, and its heading in one line and
+    // in two.
+    QList<double> least(columns, 0.0), whole(columns, 0.0), heading(columns, 0.0), heading_2(columns, 0.0);
     for (int r = 0; r < table->rows(); ++r) {
-        const QFontMetricsF& fm = r == 0 ? bold : plain;
         for (int c = 0; c < columns; ++c) {
-            QTextTableCell cell = table->cellAt(r, c);
-            QTextCursor text = cell.firstCursorPosition();
-            text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-            weight[c] += fm.horizontalAdvance(text.selectedText()) / table->rows();
-            for (const QString& w : text.selectedText().split(QRegularExpression("\\s+"))) {
-                word[c] = std::max(word[c], bold.horizontalAdvance(w) + padding);
+            for (const QString& text : Cell_Paragraphs(table->cellAt(r, c))) {
+                const double width = bold.horizontalAdvance(text) + padding;
+                whole[c] = std::max(whole[c], width);
+                const QStringList words = text.split(spaces);
+                for (const QString& w : words) least[c] = std::max(least[c], bold.horizontalAdvance(w) + padding);
+                if (r > 0) continue;
+                heading[c] = std::max(heading[c], width);
+                double two = width;
+                for (int i = 1; i < words.size(); ++i) {
+                    two = std::min(two, std::max(bold.horizontalAdvance(words.mid(0, i).join(' ')),
+                                                 bold.horizontalAdvance(words.mid(i).join(' '))) + padding);
+                }
+                heading_2[c] = std::max(heading_2[c], two);
             }
         }
     }
-    double words = 0, extra = 0;
-    for (int c = 0; c < columns; ++c) {
-        words += word[c];
-        extra += std::max(0.0, weight[c] - word[c]);
+    const auto sum = [](const QList<double>& v) { return std::accumulate(v.begin(), v.end(), 0.0); };
+    // Headings in two lines where the page allows, then whole, the cheapest first.
+    for (const QList<double>* want : {&heading_2, &heading}) {
+        QList<int> order(columns);
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return (*want)[a] - least[a] < (*want)[b] - least[b]; });
+        for (int c : order) {
+            const double raise = std::max(0.0, (*want)[c] - least[c]);
+            if (sum(least) + raise <= text_width) least[c] += raise;
+        }
     }
-    const double spare = std::max(0.0, text_width - words);
-    double total = 0;
+    for (int c = 0; c < columns; ++c) whole[c] = std::max(whole[c], least[c]);
+
+    QList<double> width = least;
+    const double spare = text_width - sum(least), wanted = sum(whole) - sum(least);
     for (int c = 0; c < columns; ++c) {
-        weight[c] = word[c] + (extra > 0 ? spare * std::max(0.0, weight[c] - word[c]) / extra : spare / columns);
-        total += weight[c];
+        if (spare <= 0) break;
+        width[c] += spare >= wanted ? whole[c] - least[c] + (spare - wanted) * whole[c] / sum(whole)
+                                    : spare * (whole[c] - least[c]) / wanted;
     }
     QList<QTextLength> widths;
-    for (double w : weight) widths << QTextLength(QTextLength::PercentageLength, 100.0 * w / total);
+    for (double w : width) widths << QTextLength(QTextLength::PercentageLength, 100.0 * w / sum(width));
     f.setColumnWidthConstraints(widths);
     table->setFormat(f);
     for (int c = 0; c < columns; ++c) {
@@ -148,7 +180,7 @@ bool Style_Document(QTextDocument& doc, qreal text_width)
     return pictures_found;
 }
 
-bool Render(const QString& source, const QString& target, const QString& root)
+bool Render(const QString& source, const QString& target, const QString& root, bool strict)
 {
     QString text = Read_Source(source, root);
     if (text.isEmpty()) return false;
@@ -169,10 +201,14 @@ bool Render(const QString& source, const QString& target, const QString& root)
     QString title = doc.begin().text();
     doc.setMetaInformation(QTextDocument::DocumentTitle, title);
     writer.setTitle(title);
-    // The page less the 2 cm margins that printing adds, in the 96-per-inch units of image sizes.
-    const bool complete = Style_Document(doc, (148.0 - 40.0) / 25.4 * 96.0 * 0.98);
-    doc.print(&writer);
-    return complete;
+    // The page less its 2 cm margins, in the 96-per-inch units of image sizes.
+    const qreal text_width = (148.0 - 40.0) / 25.4 * 96.0 * 0.98;
+    Keep_Formulas_Whole(doc, text_width);
+    const bool complete = Style_Document(doc, text_width);
+    const QStringList unmet = Paginate(doc, writer);
+    for (const QString& u : unmet) std::fprintf(stderr, "help_render: %s: %s\n", qPrintable(source), qPrintable(u));
+    Print_Pages(doc, writer);
+    return complete && (unmet.isEmpty() || !strict);
 }
 
 }  // namespace
@@ -180,8 +216,13 @@ bool Render(const QString& source, const QString& target, const QString& root)
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
+    const bool strict = argc > 1 && QByteArray(argv[1]) == "--strict";
+    if (strict) {
+        --argc;
+        ++argv;
+    }
     if (argc < 4) {
-        std::fprintf(stderr, "usage: help_render <source dir> <output dir> <document>...\n");
+        std::fprintf(stderr, "usage: help_render [--strict] <source dir> <output dir> <document>...\n");
         return 2;
     }
     QTemporaryDir diagrams;
@@ -195,7 +236,7 @@ int main(int argc, char* argv[])
     int failed = 0;
     for (int i = 3; i < argc; ++i) {
         const QString doc = QString::fromLocal8Bit(argv[i]);
-        if (!Render(QDir(source_dir).filePath(doc + ".md"), QDir(output_dir).filePath(doc + ".pdf"), source_dir)) {
+        if (!Render(QDir(source_dir).filePath(doc + ".md"), QDir(output_dir).filePath(doc + ".pdf"), source_dir, strict)) {
             ++failed;
         }
     }
