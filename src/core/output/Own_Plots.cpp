@@ -1,5 +1,6 @@
 #include "output/Own_Plots.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/Mod_Main.h"
@@ -35,14 +36,14 @@ std::string Unit_Text(int16_t slot)
     return unit;
 }
 
-// The crank angle of step i as the sweep set it: the start angle and i increments towards the end,
-// the last step at the end angle. The stored angles are brought into 0..360, which would put
-// the points of any other range off the axis.
-float Sweep_Angle(int i, int last, float start, float end)
+// The crank angle of step i as the sweep set it: the start angle and i increments towards the end;
+// a step that would pass the end is taken at the end angle. The stored angles are brought into
+// 0..360, which would put the points of any other range off the axis.
+float Sweep_Angle(int i, float start, float end)
 {
-    if (i > 0 && i == last) return end;
-    const float increment = end >= start ? store().Delta_Theta : -store().Delta_Theta;
-    return start + static_cast<float>(i) * increment;
+    const bool up = end >= start;
+    const float x = start + static_cast<float>(i) * (up ? store().Delta_Theta : -store().Delta_Theta);
+    return up ? std::min(x, end) : std::max(x, end);
 }
 
 void Polar_Point(Canvas& pic, int i, int32_t colour)
@@ -106,7 +107,7 @@ Chart_Panels Draw_Chart(Canvas& pic, int16_t g, int16_t NumGraphs, const Accepte
     const float S = s.Plot_Scale_Y;
     if (!s.Plot_Failed) {
         Step_Float X;
-        for (int i = 0; i <= M; ++i) X(i) = fft ? static_cast<float>(i) : Sweep_Angle(i, M, Xmin, Xmax);
+        for (int i = 0; i <= M; ++i) X(i) = fft ? static_cast<float>(i) : Sweep_Angle(i, Xmin, Xmax);
         pic.PSet(X(0), Y(0), s.Color_Blue);
         pic.Polyline_To(X.Data(), Y.Data(), M + 1, s.Color_Blue);
         Vertical_lines(pic, S, Xmin, Xmax);

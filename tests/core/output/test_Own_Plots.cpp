@@ -123,7 +123,13 @@ TEST_F(Own_Plots, AxisDirectionDecimalsExtremesAndFourierData)
         EXPECT_FLOAT_EQ(curve.back().a, last);
         EXPECT_EQ(p.Xmin + " " + p.Xmax, Plain(first) + ". " + Plain(last) + ".");
     }
+    // A step that does not divide the span: the sweep's last step is 360, not the end angle 364.
     store().Min_Theta = 0;
+    store().Max_Theta = 364;
+    store().Step_Omega2 = 10;
+    pic.ops.clear();
+    Draw_Chart(pic, 0, 2, accepted);
+    EXPECT_FLOAT_EQ(pic.Of("LineTo").back().a, 360);
     store().Max_Theta = 360;
 
     // A curve between -0.4 and 0.7 on a four-chart screen.

@@ -286,12 +286,15 @@ TEST_F(Report_Output, DataFileOfTheDefaultExampleAsTheLayoutGivesIt)
     fs::path dir = fs::temp_directory_path() / ("vastrel_report_" + std::to_string(::getpid()));
     fs::create_directories(dir);
     const std::string path = (dir / "linkage.dat").string();
+    const std::string before = Date_Text() + "\t\t" + Time_Text();
     Print_to_File(path, "linkage", a);
+    // The clock may pass a second boundary while the file is written.
+    const std::string after = Date_Text() + "\t\t" + Time_Text();
     // The gear ratio -1 with no phase turns link 5 by minus the crank angle, brought into 0..360.
     const std::string d = s.Unit_Label(1), w = s.Unit_Label(2);
-    const std::string expected =
+    std::string expected =
         "VASTREL       File \tlinkage\t\tDesign #\t 1 \r\n"
-        "Ada\t\t" + Date_Text() + "\t\t" + Time_Text() + "\r\n"
+        "Ada\t\t" + before + "\r\n"
         "\r\n"
         "   Selected Linkage Parameters\r\n"
         "   \r\n"
@@ -307,6 +310,7 @@ TEST_F(Report_Output, DataFileOfTheDefaultExampleAsTheLayoutGivesIt)
     std::ifstream in(path, std::ios::binary);
     std::stringstream got;
     got << in.rdbuf();
+    if (before != after && got.str().find(after) != std::string::npos) expected.replace(expected.find(before), before.size(), after);
     std::istringstream want_lines(expected), got_lines(got.str());
     std::string want_line, got_line;
     int n = 0;
