@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 const QChar Ellipsis(0x2026);
@@ -57,12 +58,13 @@ int Fit_Label::Height_For(int lines) const
     return fm.height() + (std::max(1, lines) - 1) * fm.lineSpacing() + 2 * (frameWidth() + margin());
 }
 
+// Whole pixels that hold the text's exact width, so a text that fits is never cut by rounding.
 int Fit_Label::Text_Width() const
 {
-    int width = 0;
-    for (const QString& paragraph : text().split(QChar('\n')))
-        width = std::max(width, fontMetrics().horizontalAdvance(paragraph));
-    return width;
+    const QFontMetricsF fm(font());
+    qreal width = 0;
+    for (const QString& paragraph : text().split(QChar('\n'))) width = std::max(width, fm.horizontalAdvance(paragraph));
+    return static_cast<int>(std::ceil(width));
 }
 
 QSize Fit_Label::sizeHint() const
