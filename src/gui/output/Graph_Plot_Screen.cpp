@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/Mod_Main.h"
 #include "platform/Control_Events.h"
@@ -15,6 +16,22 @@ constexpr int Plot_Height = 8950;
 // around the charts with each; Gray's frame is the colour table's black.
 constexpr int16_t Back_Palette[3] = {15, 1, 7};
 constexpr int32_t Dark_Blue = 0x000080, White = 0xFFFFFF;
+// The style boxes' captions over ordinary and over Fourier data.
+const char* const Line_Captions[2] = {"Lines", "Envelope"};
+const char* const Sticks_Captions[2] = {"Fills", "Lines"};
+
+// A box renamed at run time keeps the width of its longest name, so renaming moves nothing.
+void Reserve_Caption_Width(QCheckBox* box, const char* const (&captions)[2])
+{
+    const QString shown = box->text();
+    int width = 0;
+    for (const char* caption : captions) {
+        box->setText(caption);
+        width = std::max(width, box->sizeHint().width());
+    }
+    box->setText(shown);
+    box->setMinimumWidth(width);
+}
 }  // namespace
 
 Graph_Plot_Screen::Graph_Plot_Screen(const char* name, int16_t graphs, const char* print_name)
@@ -42,7 +59,9 @@ Graph_Plot_Screen::Graph_Plot_Screen(const char* name, int16_t graphs, const cha
     }
     opt_Back[1]->setChecked(true);
 
-    Build_Grid_Style_Frames(this, *this, "Lines", "Fills");
+    Build_Grid_Style_Frames(this, *this, Line_Captions[0], Sticks_Captions[0]);
+    Reserve_Caption_Width(chk_Line, Line_Captions);
+    Reserve_Caption_Width(chk_Sticks, Sticks_Captions);
     chk_Line->setChecked(true);
 
     auto* options = new QHBoxLayout;
@@ -82,8 +101,8 @@ void Graph_Plot_Screen::Form_Activate()
     {
         // Renaming the boxes is no click.
         auto quiet = Suspend_Events();
-        chk_Line->setText(s.FFT_Variable ? "Envelope" : "Lines");
-        chk_Sticks->setText(s.FFT_Variable ? "Lines" : "Fills");
+        chk_Line->setText(Line_Captions[s.FFT_Variable ? 1 : 0]);
+        chk_Sticks->setText(Sticks_Captions[s.FFT_Variable ? 1 : 0]);
     }
     Set_Backgrounds();
     Replot();

@@ -353,7 +353,9 @@ Graph_Control::Layout Graph_Control::Compute_Layout(const QRectF& area) const
 
     double right = area.right() - Pad - label_m.horizontalAdvance(Point_Label(num_points_ - 1)) / 2;
     if (Shows_Legend()) {
-        double text_width = 0;
+        // Short legends (a component's name) all take the room of the widest, so charts side by
+        // side keep one width whatever their components.
+        double text_width = legend_m.horizontalAdvance(QStringLiteral("MMMM"));
         for (int s = 0; s < num_sets_; ++s)
             text_width = std::max(text_width, legend_m.horizontalAdvance(QString::fromStdString(legends_[static_cast<size_t>(s)])));
         double width = 28 + 6 + text_width + 2 * Pad;

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <algorithm>
 
+#include "platform/Fit_Label.h"
 #include "platform/Screen.h"
 #include "selection/Selection_Role.h"
 
@@ -21,6 +22,12 @@ public:
         return {std::max(Side_Width, minimumSizeHint().width()), hint.height()};
     }
 };
+
+// A panel of the side column: what does not fit its width is cut, so no text widens the column.
+Fit_Label* Panel(QWidget* parent, const QString& name, int max_lines = 1)
+{
+    return Named_Control(new Fit_Label(parent, max_lines), name);
+}
 
 QLabel* Sunken(QLabel* label)
 {
@@ -56,7 +63,7 @@ void Build_Label_Panels(QWidget* owner, Output_Layout& f, QVBoxLayout* side)
                                      "Link 4 (Rocker)", "Link 5 (Crank)",   "Dist I23 to Coup Pt",
                                      "Angle to Coup Pt", "Gear Ratio",      "Phase Angle"};
     for (int i = 0; i <= 8; ++i) {
-        f.lbl_Links[i] = Named_Control(new QLabel(f.fra_Links), QString("lbl_Links_%1").arg(i));
+        f.lbl_Links[i] = Panel(f.fra_Links, QString("lbl_Links_%1").arg(i));
         QLabel* unit = nullptr;
         if (i <= 5) unit = f.lbl_Units[i] = Named_Control(new QLabel(f.fra_Links), QString("lbl_Units_%1").arg(i));
         else if (i == 6 || i == 8) unit = new QLabel("deg", f.fra_Links);
@@ -66,11 +73,11 @@ void Build_Label_Panels(QWidget* owner, Output_Layout& f, QVBoxLayout* side)
     f.fra_Initial = Named_Control(new QGroupBox("Initial Conditions", owner), "fra_Initial");
     QGridLayout* initial = Rows(f.fra_Initial);
     f.lbl_Circuit = Named_Control(new QLabel("Circuit", f.fra_Initial), "lbl_Circuit");
-    f.lbl_Linkout2[0] = Named_Control(new QLabel(f.fra_Initial), "lbl_Linkout2_0");
+    f.lbl_Linkout2[0] = Panel(f.fra_Initial, "lbl_Linkout2_0");
     Add_Row(initial, 0, f.lbl_Circuit, f.lbl_Linkout2[0], nullptr);
     for (int i = 1; i <= 6; ++i) {
         f.lbl_Initial[i] = Named_Control(new QLabel(f.fra_Initial), QString("lbl_Initial_%1").arg(i));
-        f.lbl_Linkout2[i] = Named_Control(new QLabel(f.fra_Initial), QString("lbl_Linkout2_%1").arg(i));
+        f.lbl_Linkout2[i] = Panel(f.fra_Initial, QString("lbl_Linkout2_%1").arg(i));
         f.lbl_Unit[i] = Named_Control(new QLabel(f.fra_Initial), QString("lbl_Unit_%1").arg(i));
         Add_Row(initial, i, f.lbl_Initial[i], f.lbl_Linkout2[i], f.lbl_Unit[i]);
     }
@@ -97,15 +104,15 @@ void Build_Output_Layout(Screen& screen, Output_Layout& f, unsigned parts)
     side->setContentsMargins(0, 0, 0, 0);
     side->setSpacing(4);
 
-    f.lbl_Header = Named_Control(Sunken(new QLabel(side_panel)), "lbl_Header");
+    // Name, design number, date, time and file.
+    f.lbl_Header = Sunken(Panel(side_panel, "lbl_Header", 5));
     f.lbl_Header->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Room for every line the header can have: name, design number, date, time and file.
     f.lbl_Header->setMinimumHeight(f.lbl_Header->fontMetrics().lineSpacing() * 5 + 6);
     side->addWidget(f.lbl_Header);
 
     if (parts & Report_Titles) {
-        f.lbl_Header2 = Named_Control(Sunken(new QLabel(side_panel)), "lbl_Header2");
-        f.lbl_Header3 = Named_Control(Sunken(new QLabel(side_panel)), "lbl_Header3");
+        f.lbl_Header2 = Sunken(Panel(side_panel, "lbl_Header2", 2));
+        f.lbl_Header3 = Sunken(Panel(side_panel, "lbl_Header3", 2));
         for (QLabel* title : {f.lbl_Header2, f.lbl_Header3}) {
             title->setAlignment(Qt::AlignCenter);
             title->setWordWrap(true);

@@ -7,11 +7,13 @@
 
 #include "model/Mod_Main.h"
 #include "platform/Control_Events.h"
+#include "platform/Fit_Label.h"
 #include "shell/frm_Animate.h"
 #include "shell/mod_Animate_Screen.h"
 
 namespace {
-// Keeps the picture square, so the square drawing window is not stretched.
+// Keeps the picture square, so the square drawing window is not stretched, and centred in the
+// space the column gives it.
 class Square_Holder : public QWidget {
 public:
     Square_Holder(QWidget* child, QWidget* parent) : QWidget(parent), child_(child)
@@ -24,7 +26,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override
     {
         const int side = std::min(event->size().width(), event->size().height());
-        child_->setGeometry((event->size().width() - side) / 2, 0, side, side);
+        child_->setGeometry((event->size().width() - side) / 2, (event->size().height() - side) / 2, side, side);
     }
 
 private:
@@ -68,8 +70,9 @@ void frm_Animate::Build_Menus()
 void frm_Animate::Build_Body()
 {
     // Left: header, picture, step bar.
-    lbl_Header = Panel("lbl_Header", "", this);
-    lbl_Header->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A long name is cut at the panel's edge rather than widening the column.
+    lbl_Header = Named(new Fit_Label(this, 5), "lbl_Header");
+    lbl_Header->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // Room for all five lines of the form header, the file's name included.
     lbl_Header->setMinimumHeight(5 * lbl_Header->fontMetrics().lineSpacing() + 2 * lbl_Header->frameWidth() + 4);
     txt_Header = Named(new QLineEdit("Figure", this), "txt_Header");

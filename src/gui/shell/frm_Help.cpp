@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "model/Mod_Main.h"
 #include "platform/Control_Events.h"
@@ -11,16 +10,6 @@
 #include "runtime/Report_Error.h"
 #include "runtime/Number_Text.h"
 #include "shell/mod_Common.h"
-
-namespace {
-void Set_Browser_Size(Help_Browser* b, double width_twips, double height_twips)
-{
-    b->setFixedSize(static_cast<int>(std::lround(width_twips / Screen_Metrics::Twips_Per_Pixel_X())),
-                    static_cast<int>(std::lround(height_twips / Screen_Metrics::Twips_Per_Pixel_Y())));
-    // The window's minimum size follows at once, not at the next layout pass.
-    b->parentWidget()->layout()->activate();
-}
-}  // namespace
 
 frm_Help::frm_Help() : Screen("frm_Help", 12015, 9900)
 {
@@ -33,14 +22,13 @@ frm_Help::frm_Help() : Screen("frm_Help", 12015, 9900)
     mnu_Shrink = mnu_Resize->addAction("Shrink");
     mnu_Close = menu_bar->addAction("Close Form");
     WebBrowser1 = new Help_Browser(this);
-    layout->addWidget(WebBrowser1, 0, Qt::AlignLeft | Qt::AlignTop);
+    // The document fills the window, whatever size Enlarge, Shrink or the user gives it.
+    layout->addWidget(WebBrowser1, 1);
 
     On_Click(*this, mnu_Full, [this] { mnu_Full_Click(); });
     On_Click(*this, mnu_Shrink, [this] { mnu_Shrink_Click(); });
     On_Click(*this, mnu_Close, [this] { Hide(); });
 }
-
-void frm_Help::Form_Load() { Set_Browser_Size(WebBrowser1, 8335, 8030); }
 
 void frm_Help::Form_Activate() { Set_Caption("Help for " + store().Title_String + "Help Screen"); }
 
@@ -52,14 +40,11 @@ void frm_Help::mnu_Full_Click()
     int32_t W = CLng(dw * 0.97);
     Set_Height(H);
     Set_Width(W);
-    Set_Browser_Size(WebBrowser1, 0.873 * W / (dw / dh), 0.873 * H * 0.97);
     Centerform(*this);
 }
 
 void frm_Help::mnu_Shrink_Click()
 {
-    // The browser first, so that the window's layout lets it shrink.
-    Set_Browser_Size(WebBrowser1, 8335, 8030);
     Set_Width(12015);
     Set_Height(9900);
     Centerform(*this);

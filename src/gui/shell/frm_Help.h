@@ -25,7 +25,6 @@ public:
     void mnu_Shrink_Click();
 
 protected:
-    void Form_Load() override;
     void Form_Activate() override;
     void Close_Box() override;
 };

@@ -460,6 +460,15 @@ private slots:
         QVERIFY(f.txt_Header->fontMetrics().horizontalAdvance(title) < f.txt_Header->width() - 8);
         QVERIFY(f.lbl_Header->text().endsWith("\n File: geared"));
         QVERIFY(f.lbl_Header->contentsRect().height() >= 5 * f.lbl_Header->fontMetrics().lineSpacing());
+        // Enlarged as by Maximize, the square picture sits in the middle of its column's space.
+        const QSize design = f.size();
+        f.resize(1467, 1108);
+        QCoreApplication::processEvents();
+        const QWidget* holder = f.Picture1->parentWidget();
+        QVERIFY(holder->height() > f.Picture1->height());
+        QVERIFY(std::abs(f.Picture1->geometry().center().y() - holder->rect().center().y()) <= 1);
+        f.resize(design);
+        QCoreApplication::processEvents();
 
         auto* circuit = f.findChild<QWidget*>("fra_Circuit");
         auto* step_box = f.findChild<QWidget*>("fra_Step");

@@ -79,6 +79,9 @@ private slots:
                 QCOMPARE(c.Legend(1), std::string(comps[g]));
                 QCOMPARE(c.Label(13), std::string("120."));
                 QCOMPARE(c.Background(), int16_t(1));  // "Blue" at first
+                // Wider component names take no width from their charts.
+                QCOMPARE(c.Compute_Layout(c.rect()).plot.right(),
+                         plot.grf_Plot[0]->Compute_Layout(plot.grf_Plot[0]->rect()).plot.right());
             }
             QCOMPARE(plot.grf_Plot[3]->GraphTitle(), std::string("Veloc CP  (Deg)"));
             QCOMPARE(plot.grf_Plot[2]->GraphTitle(), "Veloc CP  (" + velocity + ")");
@@ -133,7 +136,11 @@ private slots:
         for (int m = 0; m <= 15; ++m) s.Current_FFT(m, 2) = static_cast<float>(m);
         s.FFT_Harmonics = 15;
         const Accepted_Functions fft = Accept({{"Current FFT", "Mag"}});
+        QRect fft_chart;
+        QSize fft_style;
         Show_Plot(plot, fft, 1, Chart_All, [&] {
+            fft_chart = plot.grf_Plot[0]->geometry();
+            fft_style = plot.fra_Style->minimumSizeHint();
             Graph_Control& c = *plot.grf_Plot[0];
             QCOMPARE(c.NumPoints(), int16_t(16));
             QCOMPARE(c.BottomTitle(), std::string("Harmonic Number"));
@@ -155,6 +162,9 @@ private slots:
             QCOMPARE(plot.chk_Line->text(), QString("Lines"));
             QCOMPARE(plot.chk_Sticks->text(), QString("Fills"));
             QCOMPARE(plot.lbl_Header3->text(), QString(""));
+            // The renamed style boxes keep their frame's size, so the side column and chart stay.
+            QCOMPARE(plot.fra_Style->minimumSizeHint(), fft_style);
+            QCOMPARE(plot.grf_Plot[0]->geometry(), fft_chart);
             // Legends too wide to stand beside a narrow chart go under it, whole.
             const Graph_Control::Layout narrow = c.Compute_Layout(QRectF(0, 0, 300, 400));
             QVERIFY(narrow.legend_below && narrow.plot.bottom() < narrow.legend.top());
