@@ -205,8 +205,16 @@ QMargins Screen::Frame() const
     return Own_Frame_Known() ? windowHandle()->frameMargins() : Screen_Metrics::Frame_Margins();
 }
 
-int Screen::Width() const { return static_cast<int>(std::lround(width() * Screen_Metrics::Twips_Per_Pixel_X())); }
-int Screen::Height() const { return static_cast<int>(std::lround(height() * Screen_Metrics::Twips_Per_Pixel_Y())); }
+// A size still held for the window manager is the screen's size already.
+int Screen::Width() const
+{
+    return static_cast<int>(std::lround((held_ ? client_size_.width() : width()) * Screen_Metrics::Twips_Per_Pixel_X()));
+}
+
+int Screen::Height() const
+{
+    return static_cast<int>(std::lround((held_ ? client_size_.height() : height()) * Screen_Metrics::Twips_Per_Pixel_Y()));
+}
 
 int Screen::Left() const
 {
@@ -221,13 +229,19 @@ int Screen::Top() const
 void Screen::Set_Width(double twips)
 {
     client_size_.setWidth(std::max(1, static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_X()))));
-    resize(client_size_);
+    Resize();
 }
 
 void Screen::Set_Height(double twips)
 {
     client_size_.setHeight(std::max(1, static_cast<int>(std::lround(twips / Screen_Metrics::Twips_Per_Pixel_Y()))));
-    resize(client_size_);
+    Resize();
+}
+
+void Screen::Resize()
+{
+    if (mapping_) held_ = true;
+    else resize(client_size_);
 }
 
 void Screen::Move(double left, double top)
@@ -242,6 +256,10 @@ void Screen::Move(double left, double top)
 // yet), so that where a screen lands does not depend on when its frame arrives.
 void Screen::Place()
 {
+    if (mapping_) {
+        held_ = true;
+        return;
+    }
     const QMargins m = Frame();
     const QRect d = Screen_Metrics::Display_Pixels();
     QSize client = client_size_;
@@ -261,9 +279,43 @@ void Screen::Place()
 
 bool Screen::event(QEvent* event)
 {
-    if (event->type() == QEvent::Show) awaiting_frame_ = true;  // each showing gets a new frame
-    else if (awaiting_frame_ && (event->type() == QEvent::Paint || event->type() == QEvent::Move)) Frame_Arrived();
+    if (event->type() == QEvent::Show) {
+        awaiting_frame_ = true;  // each showing gets a new frame
+        Await_Mapping();
+    } else if (event->type() == QEvent::Hide) {
+        Mapped();
+    } else if (awaiting_frame_ && (event->type() == QEvent::Paint || event->type() == QEvent::Move)) Frame_Arrived();
     return QWidget::event(event);
+}
+
+// An X11 window manager frames a window at the geometry it finds when it maps it; a resize or move
+// the program sends while that map is still pending is lost on some window managers (the screen
+// then keeps its former size). Such requests are held until the window is on the display.
+void Screen::Await_Mapping()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !windowHandle()) return;
+    mapping_ = true;
+    if (!watching_) {
+        windowHandle()->installEventFilter(this);
+        watching_ = true;
+    }
+}
+
+bool Screen::eventFilter(QObject* target, QEvent* event)
+{
+    if (mapping_ && event->type() == QEvent::Expose && target == windowHandle() && windowHandle()->isExposed())
+        QMetaObject::invokeMethod(
+            this, [this] { if (mapping_ && windowHandle()->isExposed()) Mapped(); }, Qt::QueuedConnection);
+    return QWidget::eventFilter(target, event);
+}
+
+void Screen::Mapped()
+{
+    mapping_ = false;
+    if (!held_) return;
+    held_ = false;
+    if (placed_) Place();
+    else resize(client_size_);
 }
 
 // Once the window manager has framed this screen, the frame is known for every screen. A screen

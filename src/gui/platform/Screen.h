@@ -84,6 +84,7 @@ protected:
     void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* target, QEvent* event) override;
 
 private:
     friend class Screen_Activation;
@@ -93,6 +94,9 @@ private:
     QMargins Frame() const;
     bool Own_Frame_Known() const;
     void Place();
+    void Resize();
+    void Await_Mapping();
+    void Mapped();
     void Frame_Arrived();
 
     std::string name_;
@@ -107,6 +111,10 @@ private:
     QRect placed_at_;
     QMargins placed_with_;
     bool awaiting_frame_ = true;
+    // Shown, not yet mapped by the window manager; a size or place asked for meanwhile is held.
+    bool mapping_ = false;
+    bool held_ = false;
+    bool watching_ = false;
 };
 
 // After a box or dialog closes: the keyboard goes back to the program's active screen (no
