@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(cmake ninja-build g++ pkg-config
       qt6-base-dev qt6-pdf-dev libgl-dev
       libgtest-dev libgmock-dev googletest libbenchmark-dev
-      xvfb xauth openbox fonts-dejavu-core poppler-utils)
+      xvfb xauth openbox libxcb1-dev fonts-dejavu-core poppler-utils)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
