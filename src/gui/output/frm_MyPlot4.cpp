@@ -15,8 +15,10 @@ frm_MyPlot4::frm_MyPlot4() : Own_Plot_Form("frm_MyPlot4", Own_Chart::Polar, 1)
 
     auto* mode = Named_Control(new QGroupBox("Plot", this), "fra_Mode");
     auto* grid = new QGridLayout(mode);
+    // Packed as tight as the label panels above it: with the step rows' room kept, any spacing
+    // makes the side column taller than the screen.
     grid->setContentsMargins(6, 2, 6, 4);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(0);
     chk_Envelope = Named_Control(new QCheckBox("Envelope", mode), "chk_Envelope");
     chk_Vectors = Named_Control(new QCheckBox("Vectors", mode), "chk_Vectors");
     chk_Pause = Named_Control(new QCheckBox("Pause", mode), "chk_Pause");

@@ -89,6 +89,7 @@ class Output_Layout_Test : public QObject {
             {"frm_Flywheel", [] () -> Screen& { return Form<frm_Flywheel>(); }, [] () -> Output_Layout& { return Form<frm_Flywheel>(); }},
             {"frm_FFT", [] () -> Screen& { return Form<frm_FFT>(); }, [] () -> Output_Layout& { return Form<frm_FFT>(); }},
             {"frm_Plot3", [] () -> Screen& { return Form<frm_Plot3>(); }, [] () -> Output_Layout& { return Form<frm_Plot3>(); }},
+            {"frm_MyPlot4", [] () -> Screen& { return Form<frm_MyPlot4>(); }, [] () -> Output_Layout& { return Form<frm_MyPlot4>(); }},
         };
     }
 
