@@ -129,12 +129,12 @@ void Set_Unit_Labels(int16_t System, Array1<std::string, 0, 20>& Labels, int16_t
     t[15] = I;
     t[16] = "rad/sec^3";
     t[17] = L + "/sec^3";
-    t[18] = t[9];
     // The metric sub-units keep torques in metres; the test follows the current system.
     if (store().Unit_System > 3) {
         t[9] = F + "- m";
         t[12] = F + "- m";
     }
+    t[18] = t[9];  // the flywheel's torque is the crank torque's, in the same unit
     for (int k = 1; k <= Count; ++k) Labels(k) = k <= 18 ? t[k] : std::string();
 }
 

@@ -231,8 +231,9 @@ void Solve_Step(int i, int16_t& Choice)
     for (int row = 0; row <= 3; ++row) {
         s.Theta_Data(i, row) = Single(Angle_Convention(Single(link_angles[row] * Rad_To_Deg), mode));
     }
-    float transmission = s.Theta_Data(i, 2) - s.Theta_Data(i, 1);
-    if (transmission < 0) transmission += 360;
+    // The acute angle between the lines of links 3 and 4, on either circuit: 90 is best, 0 a toggle.
+    float transmission = std::fmod(s.Theta_Data(i, 2) - s.Theta_Data(i, 1), 180.0f);
+    if (transmission < 0) transmission += 180;
     if (transmission > 90) transmission = 180 - transmission;
     s.Theta_Data(i, 4) = Single(transmission);
 

@@ -9,6 +9,7 @@
 #include "dynamics/Mod_Flywheel.h"
 #include "model/Mod_Main.h"
 #include "model/Mod_Numeric.h"
+#include "output/Graph_Plot_Data.h"
 #include "platform/Control_Events.h"
 #include "platform/Qt_Text.h"
 #include "runtime/Number_Text.h"
@@ -232,6 +233,10 @@ void frm_Flywheel::PlotTorque()
     s.Num_Functions = 1;
     ui().Set_Mouse_Pointer(Pointer::Hourglass);
     const int N = s.Num_Steps;
+    Plot_Axis sweep;
+    sweep.Kind = Plot_X::Crank_Angle;
+    sweep.Points = To_Int16(N + 1);
+    const std::vector<std::string> angles = Plot_X_Labels(sweep);
     for (int g = 0; g <= 1; ++g) {
         Graph_Control& plot = *grf_Plot[g];
         if (s.Calc_Type == 2 || s.Calc_Type == 3) {
@@ -246,6 +251,7 @@ void frm_Flywheel::PlotTorque()
         for (int i = 0; i <= N; ++i) {
             plot.ThisPoint(To_Int16(i + 1));
             plot.GraphData(g == 0 ? s.Torque_Data(i, 0) : s.Flywheel_Torque(i));
+            plot.LabelText(angles[static_cast<size_t>(i)]);
         }
         plot.DrawMode(2);
     }

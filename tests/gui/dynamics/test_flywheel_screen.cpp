@@ -9,6 +9,10 @@
 
 #include "dynamics/Force_Analysis.h"
 #include "dynamics/frm_Flywheel.h"
+#include "model/Mod_Plotsubs.h"
+#include "output/Graph_Plot_Data.h"
+#include "output/Report_Output.h"
+#include "selection/Selection_Record.h"
 #include "shell/Shell_Test_Support.h"
 #include "shell/frm_Help.h"
 #include "shell/frm_Inputnew.h"
@@ -45,16 +49,20 @@ class Flywheel_Screen_Test : public QObject {
     frm_HomeScreen& home() { return Form<frm_HomeScreen>(); }
     frm_Flywheel& fly() { return Form<frm_Flywheel>(); }
 
-    // The unity example, calculated on the input screen, then its force solution.
+    // Calculate on the input screen, then the force solution.
+    static void Solve_On_Input()
+    {
+        frm_Inputnew& input = Form<frm_Inputnew>();
+        input.cmd_Calc->click();
+        Model_Store& s = store();
+        Force_Analysis(s.Link_Mass, s.Link_Inertia, s.Link_CG, s.Force_Data, s.Torque_Data);
+        input.Hide();
+    }
+
+    // The unity example, solved.
     void Solve_Example()
     {
-        Later([] {
-            frm_Inputnew& input = Form<frm_Inputnew>();
-            input.cmd_Calc->click();
-            Model_Store& s = store();
-            Force_Analysis(s.Link_Mass, s.Link_Inertia, s.Link_CG, s.Force_Data, s.Torque_Data);
-            input.Hide();
-        });
+        Later(Solve_On_Input);
         emit home().mnu_Examples->aboutToShow();
         home().mnu_Unity->trigger();
         QVERIFY(store().Dynamics_Done);
@@ -110,12 +118,49 @@ private slots:
             QCOMPARE(plot.GraphTitle(), std::string(titles[g]));
             QCOMPARE(plot.NumPoints(), int16_t(37));
             QCOMPARE(plot.LabelEvery(), int16_t(10));
+            // The x axis reads the sweep's crank angles, 0 to 360 by 10, not point numbers.
+            QCOMPARE(plot.Label(1), std::string("0."));
+            QCOMPARE(plot.Label(13), std::string("120."));
+            QCOMPARE(plot.Label(37), std::string("360."));
             for (int i = 0; i <= N; ++i)
                 QCOMPARE(plot.Data(1, i + 1), g == 0 ? s.Torque_Data(i, 0) : s.Flywheel_Torque(i));
         }
         QVERIFY(!Uniform(fly().pct_Pict1->Image()));
         QVERIFY(s.Flywheel_Done && !s.Model_Saved);
         QVERIFY(home().lbl_Status[2]->isVisible());
+    }
+
+    // The flywheel's torque is the crank torque in the crank torque's unit, whatever the system:
+    // on this screen, in the catalogue's labels, on a plot and in a listing.
+    void the_flywheel_torque_has_the_crank_torques_unit_in_every_system()
+    {
+        Scripted_User user;
+        Model_Store& s = store();
+        const char* const torque_units[] = {"", "lb-in", "lb-ft", "N-m", "N- m", "N- m"};
+        for (int16_t system = 1; system <= 5; ++system) {
+            home().mnu_pick[system]->trigger();
+            Solve_On_Input();
+            fly().cmd_Calc->click();
+            const std::string unit = torque_units[system];
+            QCOMPARE(s.Unit_Label(9), unit);
+            QCOMPARE(s.Unit_Label(12), unit);
+            QCOMPARE(s.Unit_Label(18), unit);
+            for (QLabel* label : fly().lbl_Unit) QCOMPARE(label->text(), QString::fromStdString(unit));
+
+            Set_Variable("Flywl Torque", 1);
+            Set_Variable("Torque 12", 2);
+            QCOMPARE(Plot_Unit_Text(1, false), unit);
+            s.Num_Columns = 2;
+            s.Print_Step = 1;
+            const Grid_Listing listing = Grid_Contents({{"Flywl Torque", "Torque 12"}, {"Mag", "Mag"}});
+            int unit_cells = 0;
+            for (const Grid_Cell& cell : listing.cells) {
+                if (cell.row != 2 || cell.col < 1) continue;
+                QCOMPARE(cell.text, unit);
+                ++unit_cells;
+            }
+            QCOMPARE(unit_cells, 2);
+        }
     }
 
     // A recalculation elsewhere leaves the torque stale: the flywheel refuses it and stays invalid.
