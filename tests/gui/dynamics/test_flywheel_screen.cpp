@@ -9,6 +9,7 @@
 
 #include "dynamics/Force_Analysis.h"
 #include "dynamics/frm_Flywheel.h"
+#include "platform/Fit_Label.h"
 #include "shell/Shell_Test_Support.h"
 #include "shell/frm_Help.h"
 #include "shell/frm_Inputnew.h"
@@ -116,6 +117,16 @@ private slots:
         QVERIFY(!Uniform(fly().pct_Pict1->Image()));
         QVERIFY(s.Flywheel_Done && !s.Model_Saved);
         QVERIFY(home().lbl_Status[2]->isVisible());
+
+        // Torques of millions of millions: each box at the screen's size keeps the sign.
+        for (int i = 0; i <= N; ++i) s.Torque_Data(i, 0) = -1.0e12f + 5.0e10f * (i % 3);
+        fly().cmd_Calc->click();
+        QApplication::processEvents();
+        for (QLabel* box : fly().lbl_Torque) {
+            auto* fit = qobject_cast<Fit_Label*>(box);
+            QVERIFY(fit && fit->text().startsWith('-'));
+            QVERIFY2(fit->Shown_Lines().first().startsWith('-'), qPrintable(fit->text()));
+        }
     }
 
     // A recalculation elsewhere leaves the torque stale: the flywheel refuses it and stays invalid.
