@@ -11,6 +11,7 @@
 #include "model/Mod_Numeric.h"
 #include "output/Graph_Plot_Data.h"
 #include "platform/Control_Events.h"
+#include "platform/Fit_Label.h"
 #include "platform/Qt_Text.h"
 #include "runtime/Number_Text.h"
 #include "runtime/Report_Error.h"
@@ -95,7 +96,8 @@ void frm_Flywheel::Build()
     settings->addWidget(fra_Back, 1);
 
     for (int i = 0; i <= 3; ++i) {
-        lbl_Torque[i] = Named_Control(new QLabel(this), QString("lbl_Torque_%1").arg(i));
+        // A torque too wide for its box loses its last digits to an ellipsis, never its sign.
+        lbl_Torque[i] = Named_Control(new Fit_Label(this), QString("lbl_Torque_%1").arg(i));
         lbl_Unit[i] = Named_Control(new QLabel(this), QString("lbl_Unit_%1").arg(i));
     }
     fra_Without = Named_Control(new QGroupBox("Without Flywheel", this), "fra_Without");

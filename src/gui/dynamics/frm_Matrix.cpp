@@ -6,6 +6,7 @@
 #include "model/Mod_Numeric.h"
 #include "platform/Control_Events.h"
 #include "platform/Design_Layout.h"
+#include "platform/Fit_Label.h"
 #include "runtime/Report_Error.h"
 #include "runtime/Ui_Port.h"
 #include "shell/mod_Common.h"
@@ -18,11 +19,12 @@ const QColor Grey(128, 128, 128), Red(255, 0, 0), Blue(0, 0, 255), Light_Grey(19
 
 QLabel* Cell(QWidget* parent, int x, int y, int w, const QColor& back)
 {
-    auto* l = new QLabel(parent);
+    // A value wider than its cell loses its last digits to an ellipsis, never its sign or leading digits.
+    auto* l = new Fit_Label(parent);
     l->setGeometry(x, y, w, Cell_Height);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Cells overlap their right neighbour by a pixel, more on a larger screen: digits keep clear.
-    l->setIndent(3);
+    l->setContentsMargins(0, 0, 3, 0);
     l->setAutoFillBackground(true);
     QFont f = l->font();
     f.setPointSizeF(7.5);
@@ -44,6 +46,7 @@ QLabel* Name_Cell(QWidget* parent, const char* caption, int x, int y)
 {
     QLabel* l = Cell(parent, x, y, Cell_Width, Light_Grey);
     l->setAlignment(Qt::AlignCenter);
+    l->setContentsMargins(0, 0, 0, 0);
     l->setText(caption);
     Set_Fore_Color(l, Blue);
     return l;

@@ -12,6 +12,7 @@
 #include "model/Mod_Plotsubs.h"
 #include "output/Graph_Plot_Data.h"
 #include "output/Report_Output.h"
+#include "platform/Fit_Label.h"
 #include "selection/Selection_Record.h"
 #include "shell/Shell_Test_Support.h"
 #include "shell/frm_Help.h"
@@ -128,6 +129,16 @@ private slots:
         QVERIFY(!Uniform(fly().pct_Pict1->Image()));
         QVERIFY(s.Flywheel_Done && !s.Model_Saved);
         QVERIFY(home().lbl_Status[2]->isVisible());
+
+        // Torques of millions of millions: each box at the screen's size keeps the sign.
+        for (int i = 0; i <= N; ++i) s.Torque_Data(i, 0) = -1.0e12f + 5.0e10f * (i % 3);
+        fly().cmd_Calc->click();
+        QApplication::processEvents();
+        for (QLabel* box : fly().lbl_Torque) {
+            auto* fit = qobject_cast<Fit_Label*>(box);
+            QVERIFY(fit && fit->text().startsWith('-'));
+            QVERIFY2(fit->Shown_Lines().first().startsWith('-'), qPrintable(fit->text()));
+        }
     }
 
     // The flywheel's torque is the crank torque in the crank torque's unit, whatever the system:

@@ -8,6 +8,7 @@
 
 #include "dynamics/frm_MassProp.h"
 #include "dynamics/frm_Matrix.h"
+#include "platform/Fit_Label.h"
 #include "model/Mod_Examples.h"
 #include "model/Mod_Main.h"
 #include "model/Mod_Numeric.h"
@@ -354,6 +355,13 @@ private slots:
         QVERIFY(Fore(m.lbl_A1[1]) == Grey && Fore(m.lbl_A1[2]) == Red && Fore(m.lbl_A12[2]) == Red);
         QCOMPARE(m.lbl_B[3]->text(), QString("0.001"));
         QVERIFY(Fore(m.lbl_B[3]) == Red && Fore(m.lbl_B[4]) == Grey);
+        // A right-hand side too wide for its cell keeps its sign and leading digits.
+        B(1) = -1000001.625;
+        m.Fill(A, B);
+        auto* cell = qobject_cast<Fit_Label*>(m.lbl_B[1]);
+        QVERIFY(cell);
+        const QString shown = cell->Shown_Lines().first();
+        QVERIFY2(shown.startsWith("-1,") && shown.endsWith(QChar(0x2026)), qPrintable(shown));
     }
 
     void print_and_copy_of_both_screens()
