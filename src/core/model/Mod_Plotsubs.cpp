@@ -1,5 +1,6 @@
 #include "model/Mod_Plotsubs.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/Mod_Main.h"
@@ -275,6 +276,15 @@ bool Select_Variable(int16_t Step, int16_t Slot, float& Value)
         default: break;
         }
     });
+}
+
+bool Fourier_In_Slots(int16_t Count)
+{
+    const Model_Store& s = store();
+    if (s.FFT_Variable) return true;
+    for (int16_t slot = 1; slot <= std::clamp<int16_t>(Count, 0, 4); ++slot)
+        if (s.Var_Type(slot) == Qty::Fourier) return true;
+    return false;
 }
 
 void Select_PolarVariable(int16_t Step, int16_t Slot, float& Magnitude, float& Angle)

@@ -31,5 +31,8 @@ void Set_Variable(const std::string& Name, int16_t Slot);
 // Value of the slot's function at Step (the harmonic for "Current FFT"); Value is left as it
 // was when the type has no value or an error is reported. False when an error was reported.
 bool Select_Variable(int16_t Step, int16_t Slot, float& Value);
+// The last classified variable, or one of slots 1..Count, holds "Current FFT" data: their rows
+// are harmonics (a typed name that classifies nothing leaves a slot's earlier data in place).
+bool Fourier_In_Slots(int16_t Count);
 // Magnitude and angle (degrees) of the slot's vector at Step; only vector types write them.
 void Select_PolarVariable(int16_t Step, int16_t Slot, float& Magnitude, float& Angle);

@@ -28,17 +28,6 @@ std::vector<float> Slot_Values(int16_t Slot, int16_t points)
     }
     return values;
 }
-
-// A charted slot holding "Current FFT" data, though another function was classified last (a
-// typed name that classifies nothing leaves the slot's data in place): its rows are harmonics.
-bool Fourier_Charted()
-{
-    const Model_Store& s = store();
-    if (s.FFT_Variable) return true;
-    for (int16_t slot = 1; slot <= std::clamp<int16_t>(s.Num_Functions, 0, 4); ++slot)
-        if (s.Var_Type(slot) == Qty::Fourier) return true;
-    return false;
-}
 }  // namespace
 
 Plot_Axis Current_Plot_Axis()
@@ -46,7 +35,7 @@ Plot_Axis Current_Plot_Axis()
     const Model_Store& s = store();
     Plot_Axis axis;
     int16_t M = s.Num_Steps;
-    if (Fourier_Charted()) {
+    if (Fourier_In_Slots(s.Num_Functions)) {
         axis.Kind = Plot_X::Harmonic;
         axis.Tick_Every = 1;
         axis.Label_Every = 2;

@@ -162,13 +162,9 @@ int16_t Print_Box_Value(const std::string& text)
 
 bool Fourier_Listing()
 {
-    // Also when a column other than the last classified one holds "Current FFT": its rows are
-    // harmonics, and none exists beyond the transform's table.
-    const Model_Store& s = store();
-    if (s.FFT_Variable) return true;
-    for (int c = 1; c <= std::min<int>(s.Num_Columns, 4); ++c)
-        if (s.Var_Type(c) == Qty::Fourier) return true;
-    return false;
+    // Also when a column other than the last classified one holds "Current FFT": none of its
+    // rows exists beyond the transform's table.
+    return Fourier_In_Slots(store().Num_Columns);
 }
 
 int16_t Last_Listed()

@@ -67,12 +67,11 @@ Own_Chart::Own_Chart(Kind kind, Window_Margins margins, int index, QWidget* pare
     titles->addStretch(1);
 
     // The values lie over the picture's margins and, where these are too narrow, beside them.
-    QWidget* values_parent = this;
-    pnl_Ymax = Panel(values_parent, name("pnl_Ymax"), "");
-    pnl_zero = Panel(values_parent, name("pnl_zero"), "0");
-    pnl_Ymin = Panel(values_parent, name("pnl_Ymin"), "");
-    pnl_Xmin = Panel(values_parent, name("pnl_Xmin"), "");
-    pnl_Xmax = Panel(values_parent, name("pnl_Xmax"), "");
+    pnl_Ymax = Panel(this, name("pnl_Ymax"), "");
+    pnl_zero = Panel(this, name("pnl_zero"), "0");
+    pnl_Ymin = Panel(this, name("pnl_Ymin"), "");
+    pnl_Xmin = Panel(this, name("pnl_Xmin"), "");
+    pnl_Xmax = Panel(this, name("pnl_Xmax"), "");
     for (QLabel* l : {pnl_Ymax, pnl_zero, pnl_Ymin}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* l : {pnl_Xmin, pnl_Xmax}) l->setAlignment(Qt::AlignCenter);
 

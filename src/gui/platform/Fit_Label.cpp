@@ -52,10 +52,12 @@ QStringList Fit_Label::Lines_For(int width, bool* cut) const
     return lines;
 }
 
+int Fit_Label::Border() const { return 2 * (frameWidth() + margin()); }
+
 int Fit_Label::Height_For(int lines) const
 {
     const QFontMetrics fm = fontMetrics();
-    return fm.height() + (std::max(1, lines) - 1) * fm.lineSpacing() + 2 * (frameWidth() + margin());
+    return fm.height() + (std::max(1, lines) - 1) * fm.lineSpacing() + Border();
 }
 
 // Whole pixels that hold the text's exact width, so a text that fits is never cut by rounding.
@@ -69,22 +71,20 @@ int Fit_Label::Text_Width() const
 
 QSize Fit_Label::sizeHint() const
 {
-    const int border = 2 * (frameWidth() + margin());
-    const int width = Text_Width() + border;
+    const int width = Text_Width() + Border();
     const int height = wordWrap() ? heightForWidth(width) : Height_For(static_cast<int>(Lines_For(width, nullptr).size()));
     return {width, height};
 }
 
 QSize Fit_Label::minimumSizeHint() const
 {
-    const int border = 2 * (frameWidth() + margin());
     const int lines = wordWrap() ? 1 : static_cast<int>(std::min<qsizetype>(text().count(QChar('\n')) + 1, max_lines_));
-    return {fontMetrics().horizontalAdvance(Ellipsis) + border, Height_For(lines)};
+    return {fontMetrics().horizontalAdvance(Ellipsis) + Border(), Height_For(lines)};
 }
 
 int Fit_Label::heightForWidth(int width) const
 {
-    return Height_For(static_cast<int>(Lines_For(width - 2 * (frameWidth() + margin()), nullptr).size()));
+    return Height_For(static_cast<int>(Lines_For(width - Border(), nullptr).size()));
 }
 
 QStringList Fit_Label::Shown_Lines() const

@@ -23,6 +23,8 @@ protected:
 
 private:
     QStringList Lines_For(int width, bool* cut) const;
+    // The width or height that the frame and margin take, both sides together.
+    int Border() const;
     int Height_For(int lines) const;
     int Text_Width() const;
 

@@ -11,17 +11,7 @@
 
 namespace {
 constexpr int Printer_Error = 482;
-
-// A fixed-pitch font sized so that a page holds Lines_Per_Page lines.
-QFont Report_Font(double line_height)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPixelSize(std::max(1, static_cast<int>(line_height * 0.8)));
-    return font;
 }
-}  // namespace
 
 Printer_Object::Printer_Object() : device_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 Printer_Object::~Printer_Object() = default;
@@ -46,7 +36,11 @@ void Printer_Object::Begin()
     line_ = 0;
     QRectF area = device_->pageRect(QPrinter::DevicePixel);
     line_height_ = area.height() / Lines_Per_Page;
-    const QFont font = Report_Font(line_height_);
+    // A fixed-pitch font sized so that a page holds Lines_Per_Page lines.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(std::max(1, static_cast<int>(line_height_ * 0.8)));
     painter_->setFont(font);
     QFontMetricsF metrics(font, device_.get());
     char_width_ = metrics.horizontalAdvance(QLatin1Char('0'));
@@ -89,10 +83,8 @@ int Printer_Object::Page()
 
 int Printer_Object::Line_Width()
 {
-    const QRectF area = device_->pageRect(QPrinter::DevicePixel);
-    const QFontMetricsF metrics(Report_Font(area.height() / Lines_Per_Page), device_.get());
-    const double width = metrics.horizontalAdvance(QLatin1Char('0'));
-    return width > 0 ? static_cast<int>(area.width() / width) : 0;
+    Begin();
+    return char_width_ > 0 ? static_cast<int>(device_->pageRect(QPrinter::DevicePixel).width() / char_width_) : 0;
 }
 
 void Printer_Object::NewPage()

@@ -42,6 +42,12 @@ Candidate Output_Screen(const char* name)
     return {name, [] () -> Screen& { return Form<S>(); }, [] () -> Output_Layout& { return Form<S>(); }};
 }
 
+QSize Design_Size(const Screen& screen)
+{
+    return {qRound(screen.Design_Width() / Screen_Metrics::Twips_Per_Pixel_X()),
+            qRound(screen.Design_Height() / Screen_Metrics::Twips_Per_Pixel_Y())};
+}
+
 // What a long text could move: the window, and the charts, grid or picture beside the panels.
 struct Placement {
     QSize window;
@@ -86,10 +92,10 @@ class Output_Layout_Test : public QObject {
         if (!full) full = new Full_Output_Screen;
         return {
             {"all parts", [] () -> Screen& { return *full; }, [] () -> Output_Layout& { return *full; }},
-            {"frm_Flywheel", [] () -> Screen& { return Form<frm_Flywheel>(); }, [] () -> Output_Layout& { return Form<frm_Flywheel>(); }},
-            {"frm_FFT", [] () -> Screen& { return Form<frm_FFT>(); }, [] () -> Output_Layout& { return Form<frm_FFT>(); }},
-            {"frm_Plot3", [] () -> Screen& { return Form<frm_Plot3>(); }, [] () -> Output_Layout& { return Form<frm_Plot3>(); }},
-            {"frm_MyPlot4", [] () -> Screen& { return Form<frm_MyPlot4>(); }, [] () -> Output_Layout& { return Form<frm_MyPlot4>(); }},
+            Output_Screen<frm_Flywheel>("frm_Flywheel"),
+            Output_Screen<frm_FFT>("frm_FFT"),
+            Output_Screen<frm_Plot3>("frm_Plot3"),
+            Output_Screen<frm_MyPlot4>("frm_MyPlot4"),
         };
     }
 
@@ -112,8 +118,7 @@ private slots:
         for (const Candidate& c : Screens()) {
             Screen& screen = c.screen();
             Output_Layout& layout = c.layout();
-            const QSize design(qRound(screen.Design_Width() / Screen_Metrics::Twips_Per_Pixel_X()),
-                               qRound(screen.Design_Height() / Screen_Metrics::Twips_Per_Pixel_Y()));
+            const QSize design = Design_Size(screen);
             QVERIFY2(screen.minimumSizeHint().width() <= design.width() &&
                          screen.minimumSizeHint().height() <= design.height(),
                      c.name);
@@ -185,8 +190,7 @@ private slots:
         for (const Candidate& c : screens) {
             Screen& screen = c.screen();
             Output_Layout& layout = c.layout();
-            screen.resize(qRound(screen.Design_Width() / Screen_Metrics::Twips_Per_Pixel_X()),
-                          qRound(screen.Design_Height() / Screen_Metrics::Twips_Per_Pixel_Y()));
+            screen.resize(Design_Size(screen));
             screen.show();
             Set_Names("A. Designer");
             Titlebox(layout);
@@ -212,8 +216,7 @@ private slots:
 
         // The animation screen's header beside its picture.
         frm_Animate& anim = Form<frm_Animate>();
-        anim.resize(qRound(anim.Design_Width() / Screen_Metrics::Twips_Per_Pixel_X()),
-                    qRound(anim.Design_Height() / Screen_Metrics::Twips_Per_Pixel_Y()));
+        anim.resize(Design_Size(anim));
         anim.show();
         Set_Names("A. Designer");
         Has_Header header{anim.lbl_Header};
