@@ -23,14 +23,6 @@ void Infinity_Message(const char* what, double theta2)
     MsgBox(std::string(what) + FNRoundStr(theta2 * Rad_To_Deg, 1), Msg::Ok_Only);
 }
 
-// A link angle from the half-angle root: twice the polar angle of (2 D, N), above -180 and at most 360.
-float Angle_From_Root(float D, float N)
-{
-    float deg = Single(2 * Atan2D(2.0 * D, N));
-    if (deg > 360) deg -= 360;
-    return deg;
-}
-
 struct Angle_Mode_Flags {
     bool absolute, half_turn;
 };
@@ -88,6 +80,28 @@ Quadratic Make_Quadratic(double A, double B, double C)
     return q;
 }
 
+// Below this |sin(theta3 - theta4)| links 3 and 4 are in line, as far as their 32-bit angles can tell.
+constexpr double Dead_Point_Sine = 2e-6;
+
+// A link angle from the half-angle root t = N / 2D, N = -2B + sign sqrt(disc): twice the polar angle
+// of (2 D, N), above -180 and at most 360. Where -2B and the root nearly cancel, N has lost its digits
+// (and is 0 / 0 with the link at 180 degrees); that root is taken from the product of the roots,
+// t = 2F / N', N' the other numerator, with the point kept on the side of (2 D, N).
+float Link_Angle(const Quadratic& q, double root, int sign)
+{
+    double x, y;
+    if ((q.B > 0 && sign > 0) || (q.B < 0 && sign < 0)) {
+        const float other = Single(-2.0 * q.B - sign * root);
+        const double side = (q.D < 0) == (other < 0) ? 1.0 : -1.0;
+        x = side * other, y = side * 2.0 * q.F;
+    } else {
+        x = 2.0 * q.D, y = Single(-2.0 * q.B + sign * root);
+    }
+    float deg = Single(2 * Atan2D(x, y));
+    if (deg > 360) deg -= 360;
+    return deg;
+}
+
 void Solve_Step(int i, int16_t& Choice)
 {
     Model_Store& s = store();
@@ -117,18 +131,16 @@ void Solve_Step(int i, int16_t& Choice)
                                         (a * a - b * b + c * c + d * d + f * f) + E + H + G);
     const Quadratic q3 = Make_Quadratic(2 * b * (a * cs2 - d * cs5 - f), 2 * b * (a * sn2 - d * sn5),
                                         (a * a + b * b - c * c + d * d + f * f) + E + H + G);
-    if (!(q4.disc >= 0 && q4.D != 0 && q3.disc >= 0 && q3.D != 0)) {
+    if (!(q4.disc >= 0 && q3.disc >= 0)) {
         Report_Cannot_Connect(s.Step_Theta2, static_cast<int16_t>(i), Choice);
         return;
     }
 
     const double root4 = std::sqrt(static_cast<double>(q4.disc)), root3 = std::sqrt(static_cast<double>(q3.disc));
-    const bool open = s.Circuit == 1;
-    const float N4 = Single(open ? -2.0 * q4.B - root4 : -2.0 * q4.B + root4);
-    const float N3 = Single(open ? -2.0 * q3.B + root3 : -2.0 * q3.B - root3);
-    s.Theta4_Deg = Angle_From_Root(q4.D, N4);
+    const int sign = s.Circuit == 1 ? -1 : 1;
+    s.Theta4_Deg = Link_Angle(q4, root4, sign);
     s.Step_Theta4 = Single(s.Theta4_Deg * Deg_To_Rad);
-    s.Theta3_Deg = Angle_From_Root(q3.D, N3);
+    s.Theta3_Deg = Link_Angle(q3, root3, -sign);
     s.Step_Theta3 = Single(s.Theta3_Deg * Deg_To_Rad);
 
     const double th3 = s.Step_Theta3, th4 = s.Step_Theta4;
@@ -150,58 +162,30 @@ void Solve_Step(int i, int16_t& Choice)
     s.Step_Alpha5 = Single(r * s.Step_Alpha2);
     const double w2 = s.Step_Omega2, w5 = s.Step_Omega5, al2 = s.Step_Alpha2, al5 = s.Step_Alpha5;
 
-    // First estimates from the loop equations; the acceleration terms are built on them.
-    const double den = b * (std::cos(th3 - 2 * th4) - cs3);
-    if (den == 0) {
-        Infinity_Message("Omega3 approaches Infinity at Theta2 = ", th2);
-        s.Step_Omega3 = Infinite_Rate;
-    } else {
-        s.Step_Omega3 = Single(-2 * sn4 * (w5 * d * std::sin(th4 - th5) + w2 * a * std::sin(th2 - th4)) / den);
-    }
-    const double w3_first = s.Step_Omega3;
-    if (c * sn4 == 0) {
-        Infinity_Message("Omega4 approaches infinity at Theta2 = ", th2);
-        s.Step_Omega4 = Infinite_Rate;
-    } else {
-        s.Step_Omega4 = Single((w2 * a * sn2 + w3_first * b * sn3 - w5 * d * sn5) / (c * sn4));
-    }
-    const double w4_first = s.Step_Omega4;
-    const double Rx = w2 * w2 * a * cs2 + a * al2 * sn2 + w3_first * w3_first * b * cs3 -
-                      w4_first * w4_first * c * cs4 - w5 * w5 * d * cs5 - al5 * d * sn5;
-    const double Ry = w2 * w2 * a * sn2 - a * al2 * cs2 + w3_first * w3_first * b * sn3 -
-                      w4_first * w4_first * c * sn4 - w5 * w5 * d * sn5 + al5 * d * cs5;
-
+    // The loop equations' derivatives, solved together for links 3 and 4:
+    //   -b sin3 w3 + c sin4 w4 = Vx,   b cos3 w3 - c cos4 w4 = Vy,
+    // and the same matrix for the accelerations. Its determinant b c sin(theta3 - theta4) vanishes only
+    // at a dead point, where links 3 and 4 line up.
     const double Vx = w2 * a * sn2 - w5 * d * sn5;
     const double Vy = -a * w2 * cs2 + w5 * d * cs5;
-    const double s4 = c * sn4;
-    double k = 0;
-    if (s4 == 0) {
-        Infinity_Message("Omega 4 approaches infinity at Theta2 = ", th2);
-        s.Step_Omega4 = Infinite_Rate;
-    } else {
-        k = c * cs4 / s4;
-        s.Step_Omega4 = Single((w3_first * b * sn3 + Vx) / s4);
-    }
-    const double d3 = b * cs3 - k * b * sn3;
-    if (d3 == 0) {
+    const double alignment = sn3 * cs4 - cs3 * sn4;
+    const double det = b * c * alignment;
+    if (std::abs(alignment) < Dead_Point_Sine) {
         Infinity_Message("Omega 3 approaches infinity at Theta2 = ", th2);
-        s.Step_Omega3 = Infinite_Rate;
-    } else {
-        s.Step_Omega3 = Single((k * Vx + Vy) / d3);
-    }
-
-    const double q = s4 * b * cs3 - c * cs4 * b * sn3;
-    if (q == 0) {
+        Infinity_Message("Omega 4 approaches infinity at Theta2 = ", th2);
         Infinity_Message("Alpha 3 approaches infinity at Theta2 = ", th2);
-        s.Step_Alpha3 = Infinite_Rate;
-    } else {
-        s.Step_Alpha3 = Single((c * cs4 * Rx + Ry * s4) / q);
-    }
-    if (s4 == 0) {
         Infinity_Message("Alpha 4 approaches infinity at Theta2 = ", th2);
-        s.Step_Alpha4 = Infinite_Rate;
+        s.Step_Omega3 = s.Step_Omega4 = s.Step_Alpha3 = s.Step_Alpha4 = Infinite_Rate;
     } else {
-        s.Step_Alpha4 = Single((static_cast<double>(s.Step_Alpha3) * b * sn3 + Rx) / s4);
+        s.Step_Omega3 = Single(-c * (cs4 * Vx + sn4 * Vy) / det);
+        s.Step_Omega4 = Single(-b * (cs3 * Vx + sn3 * Vy) / det);
+        const double w3v = s.Step_Omega3, w4v = s.Step_Omega4;
+        const double Rx = w2 * w2 * a * cs2 + a * al2 * sn2 + w3v * w3v * b * cs3 - w4v * w4v * c * cs4 -
+                          w5 * w5 * d * cs5 - al5 * d * sn5;
+        const double Ry = w2 * w2 * a * sn2 - a * al2 * cs2 + w3v * w3v * b * sn3 - w4v * w4v * c * sn4 -
+                          w5 * w5 * d * sn5 + al5 * d * cs5;
+        s.Step_Alpha3 = Single(-c * (cs4 * Rx + sn4 * Ry) / det);
+        s.Step_Alpha4 = Single(-b * (cs3 * Rx + sn3 * Ry) / det);
     }
     const double w3 = s.Step_Omega3, al3 = s.Step_Alpha3;
 
