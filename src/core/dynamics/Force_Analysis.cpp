@@ -74,8 +74,10 @@ void Solve_Steps(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Array&
     const float k_u = s.Unit_System == 4 ? 100.0f : s.Unit_System == 5 ? 1000.0f : 1.0f;
     const int N = s.Num_Steps;
 
-    SimQ_Matrix A;
-    SimQ_Vector B;
+    SimQ_Matrix A, A_sys;
+    SimQ_Vector B, B_sys;
+    // The sign of the mesh force W assumed when a step is assembled: that of the last step solved.
+    float mesh_sign = -1;
     float th[6] = {}, om[6] = {}, al[6] = {}, g[6] = {}, sn[6] = {}, cs[6] = {};
     float ma_x[6] = {}, ma_y[6] = {}, ia[6] = {};
 
@@ -147,7 +149,7 @@ void Solve_Steps(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Array&
 
         A.Fill(0);
         // Link 2
-        A(1, 1) = 1, A(1, 3) = 1, A(1, 10) = t;
+        A(1, 1) = 1, A(1, 3) = 1;
         B(1) = ma_x[2];
         A(2, 2) = 1, A(2, 4) = 1, A(2, 10) = sigma;
         B(2) = ma_y[2];
@@ -156,8 +158,6 @@ void Solve_Steps(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Array&
         A(3, 3) = -(a * s.Trig_Sin2 - g[2] * sn[2]);
         A(3, 4) = a * s.Trig_Cos2 - g[2] * cs[2];
         A(3, 9) = 1;
-        // Gear 2 takes (t W, sigma W) at its contact point (q2, 0).
-        A(3, 10) = sigma * (gear.q2 - g[2] * cs[2]) + t * g[2] * sn[2];
         B(3) = ia[2];
         // Link 3
         A(4, 3) = -1, A(4, 5) = 1;
@@ -180,16 +180,15 @@ void Solve_Steps(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Array&
         A(9, 8) = -(g[4] * cs[4]);
         B(9) = ia[4] - T4 - M_F4;
         // Link 5
-        A(10, 7) = -1, A(10, 10) = -t, A(10, 11) = 1;
+        A(10, 7) = -1, A(10, 11) = 1;
         B(10) = ma_x[5];
-        // Gear 5 takes (-t W, -W) at (f - q5, 0): against gear 2 directly, or, through the idler, in
+        // Gear 5 takes -W along y at (f - q5, 0): against gear 2 directly, or, through the idler, in
         // the same sense as gear 2.
         A(11, 8) = -1, A(11, 10) = -1, A(11, 12) = 1;
         B(11) = ma_y[5];
         A(12, 7) = d * s.Trig_Sin5 - g[5] * sn[5];
         A(12, 8) = -(d * s.Trig_Cos5 - g[5] * cs[5]);
         A(12, 9) = inv_lambda;
-        A(12, 10) = (gear.q5 + g[5] * cs[5]) - t * g[5] * sn[5];
         A(12, 11) = g[5] * sn[5];
         A(12, 12) = -(g[5] * cs[5]);
         B(12) = ia[5];
@@ -197,17 +196,44 @@ void Solve_Steps(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Array&
         for (int r = 1; r <= 12; ++r)
             if (!std::isfinite(B(r))) Raise(Err::Overflow);
 
-        if (i == 0) {
-            s.Matrix_A0 = A;
-            s.Matrix_B0 = B;
-        }
+        // The mesh's radial part pushes each gear towards its own centre, t |W| along the ground
+        // line, whichever way the torque flows: with e the sign of W, gear 2 takes (-t e W, sigma W)
+        // at its contact point (q2, 0) and gear 5 (t e W, -W) at (f - q5, 0); through the idler each
+        // mesh alike. The line of the radial part passes through both pivots, so about O2 and O5 it
+        // has no moment; about a CG off that line it has one.
+        auto Set_Mesh = [&](float e) {
+            const float te = e * t;
+            A(1, 10) = -te;
+            A(3, 10) = sigma * (gear.q2 - g[2] * cs[2]) - te * g[2] * sn[2];
+            A(10, 10) = te;
+            A(12, 10) = (gear.q5 + g[5] * cs[5]) + te * g[5] * sn[5];
+        };
+        // Solved with the sign of the last step; a W of the other sign is solved again with its own
+        // sign. W itself does not depend on the sign assumed (only F12x and F15x do), so the second
+        // solution keeps the sign: at most one extra solve, at the steps where the torque reverses.
+        float e = mesh_sign;
+        Set_Mesh(e);
+        for (int pass = 0;; ++pass) {
+            // The matrix screen shows the system that gave step 0's result.
+            if (i == 0) {
+                s.Matrix_A0 = A;
+                s.Matrix_B0 = B;
+            }
+            if (pass == 0) A_sys = A, B_sys = B;
 
-        int16_t flag = 0;
-        SimQ(12, A, B, flag);
-        if (flag != 0) {
-            MsgBox("Error in Computing Simultaneous Equations at step   " + Str(i), Msg::Question);
-            return;
+            int16_t flag = 0;
+            SimQ(12, A, B, flag);
+            if (flag != 0) {
+                MsgBox("Error in Computing Simultaneous Equations at step   " + Str(i), Msg::Question);
+                return;
+            }
+            const double W = B(10);
+            if (pass > 0 || W == 0 || (W > 0) == (e > 0)) break;
+            e = -e;
+            A = A_sys, B = B_sys;
+            Set_Mesh(e);
         }
+        mesh_sign = e;
 
         Force_Data(i, 0, 0) = Single(B(3)), Force_Data(i, 0, 1) = Single(B(4));
         Force_Data(i, 1, 0) = Single(B(5)), Force_Data(i, 1, 1) = Single(B(6));

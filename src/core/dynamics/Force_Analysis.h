@@ -1,5 +1,7 @@
 // Kinetostatic solution of the geared linkage: joint forces, driving torque, inertia and shaking
-// loads at every step of the last kinematic run, from one 12 x 12 equilibrium system per step.
+// loads at every step of the last kinematic run, from one 12 x 12 equilibrium system per step (a
+// second one at a step where the mesh force's sign differs from the one assumed: the radial part of
+// the mesh force pushes each gear towards its own centre whichever way the torque flows).
 #pragma once
 #include "model/Mod_Main.h"
 

@@ -94,7 +94,10 @@ TEST_F(ForceAnalysis, PitchRadiiComeFromTheGroundAndMeshSignsFromTheRatio)
     EXPECT_EQ(pos(2, 10), -1);
     EXPECT_EQ(neg(11, 10), -1);
     EXPECT_EQ(pos(11, 10), -1);
-    EXPECT_NEAR(pos(1, 10), std::tan(20 * Translating_Linkage::Pi_ / 180), 1e-7);
+    // the radial part, t times the tangential part, pushes each gear towards its centre: opposite
+    // signs on links 2 and 5 (which sign, W's at the step decides)
+    EXPECT_NEAR(std::fabs(pos(1, 10)), std::tan(20 * Translating_Linkage::Pi_ / 180), 1e-7);
+    EXPECT_EQ(pos(10, 10), -pos(1, 10));
     EXPECT_EQ(neg(12, 9), -0.5);
 }
 
@@ -378,10 +381,12 @@ void Store_Pose(int i, const Pose& p)
     for (int r = 0; r < 2; ++r) s.Accel_Data(i, r, 0) = static_cast<float>(acc[r].x), s.Accel_Data(i, r, 1) = static_cast<float>(acc[r].y);
 }
 
-// Newton-Euler for every moving link of step i with the gears as drawn: gear 2 takes (t W, sigma W)
-// at (q2, 0), gear 5 (-t W, -W) at (f - q5, 0), a positive ratio meshing through an idler pivoted
-// midway between them; then the shaking force and moment against the frame's loads.
-void Check_Balance(int i, const Pose& p, const std::string& what)
+// Newton-Euler for every moving link of step i with the gears as drawn: gear 2 takes
+// (-t |W|, sigma W) at (q2, 0), gear 5 (t |W|, -W) at (f - q5, 0) (the radial part pushes each gear
+// towards its own centre whichever way the torque flows), a positive ratio meshing through an idler
+// pivoted midway between them; then the shaking force and moment against the frame's loads.
+// Returns W.
+double Check_Balance(int i, const Pose& p, const std::string& what)
 {
     const Model_Store& s = store();
     const double f = s.Link1_Length, lambda = s.Gear_Ratio, t = std::tan(s.Pressure_Angle * Translating_Linkage::Pi_ / 180);
@@ -401,7 +406,14 @@ void Check_Balance(int i, const Pose& p, const std::string& what)
     }
     const double sigma = lambda < 0 ? 1 : -1;
     const double W = sigma * (s.Link_Mass(2) * aG[2].y - F12.y - F32.y);  // from link 2's Y balance
-    const Vec M2{t * W, sigma * W}, M5{-t * W, -W};
+    const Vec M2{-t * std::fabs(W), sigma * W}, M5{t * std::fabs(W), -W};
+
+    // The mesh force on each gear, from its link's force balance alone: its radial part points
+    // from the contact point towards the gear's own centre, t times the tangential part.
+    const Vec mesh2 = aG[2] * s.Link_Mass(2) - F12 - F32, mesh5 = aG[5] * s.Link_Mass(5) - F15 + F54;
+    const double mesh_tol = 1e-4 * (1 + std::hypot(F12.x, F12.y) + std::hypot(F15.x, F15.y) + std::fabs(W));
+    EXPECT_NEAR(mesh2.x, -t * std::fabs(mesh2.y), mesh_tol) << what << " mesh on link 2";
+    EXPECT_NEAR(mesh5.x, t * std::fabs(mesh5.y), mesh_tol) << what << " mesh on link 5";
 
     const Vec F3{s.Ext_Force3_X, s.Ext_Force3_Y}, F4{s.Ext_Force4_X, s.Ext_Force4_Y};
     const Vec at3 = G[3] + Dir(s.Force_Point3_Angle * Translating_Linkage::Pi_ / 180 + p.th[3]) * s.Force_Point3_Dist;
@@ -441,6 +453,40 @@ void Check_Balance(int i, const Pose& p, const std::string& what)
     EXPECT_NEAR(s.Force_Data(i, 7, 0), shaking.x, tol) << what;
     EXPECT_NEAR(s.Force_Data(i, 7, 1), shaking.y, tol) << what;
     EXPECT_NEAR(s.Torque_Data(i, 3), shaking_moment, tol * (1 + f)) << what;
+    return W;
+}
+
+// The matrix screen's system is the one that gave step 0's result: solved again here it gives the
+// stored unknowns.
+void Check_Shown_System(const std::string& what)
+{
+    const Model_Store& s = store();
+    SimQ_Matrix A = s.Matrix_A0;
+    SimQ_Vector B = s.Matrix_B0;
+    int16_t flag = 0;
+    SimQ(12, A, B, flag);
+    ASSERT_EQ(flag, 0) << what;
+    const float stored[13] = {0, s.Force_Data(0, 5, 0), s.Force_Data(0, 5, 1), s.Force_Data(0, 0, 0), s.Force_Data(0, 0, 1),
+                              s.Force_Data(0, 1, 0), s.Force_Data(0, 1, 1), s.Force_Data(0, 6, 0), s.Force_Data(0, 6, 1),
+                              s.Torque_Data(0, 0), 0, s.Force_Data(0, 8, 0), s.Force_Data(0, 8, 1)};
+    for (int c = 1; c <= 12; ++c) {
+        if (c == 10) continue;
+        EXPECT_NEAR(B(c), stored[c], 1e-4 * (1 + std::fabs(stored[c]))) << what << " unknown " << c;
+    }
+    // assembled with the sign of the W it gives: the radial coefficient on link 2 is -t sign(W)
+    const double t = std::tan(s.Pressure_Angle * Translating_Linkage::Pi_ / 180);
+    EXPECT_NEAR(s.Matrix_A0(1, 10), B(10) > 0 ? -t : t, 1e-6) << what;
+    EXPECT_EQ(s.Matrix_A0(10, 10), -s.Matrix_A0(1, 10)) << what;
+}
+
+// The mirror image in the ground line of the linkage, its motion and its loads.
+void Mirror_Model()
+{
+    Model_Store& s = store();
+    for (int k = 2; k <= 5; ++k) s.Link_CG(k, 1) = -s.Link_CG(k, 1);
+    s.Ext_Force3_Y = -s.Ext_Force3_Y, s.Ext_Force4_Y = -s.Ext_Force4_Y;
+    s.Force_Point3_Angle = -s.Force_Point3_Angle, s.Force_Point4_Angle = -s.Force_Point4_Angle;
+    s.Ext_Torque(3) = -s.Ext_Torque(3), s.Ext_Torque(4) = -s.Ext_Torque(4);
 }
 
 void Set_Loads(std::mt19937& rng)
@@ -484,8 +530,15 @@ TEST_F(ForceAnalysis, EveryLinkBalancesWithTheGearsAsDrawn)
         for (size_t i = 0; i < poses.size(); ++i) Store_Pose(static_cast<int>(i), poses[i]);
         Solve();
         ASSERT_TRUE(s.Dynamics_Done);
-        for (size_t i = 0; i < poses.size(); ++i)
-            Check_Balance(static_cast<int>(i), poses[i], (second ? "second example step " : "default example step ") + std::to_string(i));
+        int positive = 0, negative = 0;
+        for (size_t i = 0; i < poses.size(); ++i) {
+            const double W = Check_Balance(static_cast<int>(i), poses[i], (second ? "second example step " : "default example step ") + std::to_string(i));
+            (W > 0 ? positive : negative) += 1;
+        }
+        // the torque through the gears reverses over the turn
+        EXPECT_GT(positive, 0) << second;
+        EXPECT_GT(negative, 0) << second;
+        Check_Shown_System(second ? "second example" : "default example");
     }
     // Random linkages: ratios of either sign and exactly +1, random masses, CGs and loads.
     for (int n = 0; n < 90; ++n) {
@@ -515,6 +568,26 @@ TEST_F(ForceAnalysis, EveryLinkBalancesWithTheGearsAsDrawn)
         Store_Pose(0, p);
         Solve();
         ASSERT_TRUE(s.Dynamics_Done);
-        Check_Balance(0, p, "linkage " + std::to_string(n) + " ratio " + std::to_string(lambda));
+        const std::string what = "linkage " + std::to_string(n) + " ratio " + std::to_string(lambda);
+        Check_Balance(0, p, what);
+        Check_Shown_System(what);
+
+        // Its mirror image in the ground line: mirrored forces (x alike, y opposite), opposite torques.
+        const auto direct = std::make_unique<Model_Store>(s);
+        Mirror_Model();
+        Pose q;
+        ASSERT_TRUE(Solve_Pose(-th2, -th5, {B.x, -B.y}, -p.w[2], -p.al[2], q));
+        Store_Pose(0, q);
+        Solve();
+        ASSERT_TRUE(s.Dynamics_Done);
+        Check_Balance(0, q, what + " mirrored");
+        double scale = 1;
+        for (int r = 0; r <= 9; ++r) scale = std::max<double>(scale, std::hypot(direct->Force_Data(0, r, 0), direct->Force_Data(0, r, 1)));
+        for (int r = 0; r <= 9; ++r) {
+            EXPECT_NEAR(s.Force_Data(0, r, 0), direct->Force_Data(0, r, 0), 1e-4 * scale) << what << " mirrored row " << r;
+            EXPECT_NEAR(s.Force_Data(0, r, 1), -direct->Force_Data(0, r, 1), 1e-4 * scale) << what << " mirrored row " << r;
+        }
+        for (int r = 0; r <= 4; ++r)
+            EXPECT_NEAR(s.Torque_Data(0, r), -direct->Torque_Data(0, r), 1e-4 * scale * (1 + f)) << what << " mirrored torque " << r;
     }
 }
