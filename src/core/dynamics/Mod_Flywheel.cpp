@@ -50,8 +50,8 @@ void Print_Table(Fly_Result& r, const std::string& unit)
 }
 }  // namespace
 
-bool Flywheel(const Torque_Array& T, int From, int To, float Step, float Tavg, Lobe_Areas& Neg, Lobe_Areas& Pos,
-              int16_t& C, int16_t& S, int Fixed, const std::string& Mode)
+bool Flywheel(const Torque_Array& T, int From, int To, float Step, float Last_Step, float Tavg, Lobe_Areas& Neg,
+              Lobe_Areas& Pos, int16_t& C, int16_t& S, int Fixed, const std::string& Mode)
 {
     return Trap_Errors("Flywheel", [&] {
         auto value = [&](int i) { return Mode == "Pointer_I" ? T(Fixed, i) : T(i, Fixed); };
@@ -62,7 +62,7 @@ bool Flywheel(const Torque_Array& T, int From, int To, float Step, float Tavg, L
         float prev = value(From) - Tavg;
         for (int i = From + 1; i <= To; ++i) {
             float cur = value(i) - Tavg;
-            float area = (prev + cur) / 2 * Step;
+            float area = (prev + cur) / 2 * (i == To ? Last_Step : Step);
             if (cur >= 0) {
                 if (p == 1 && !sign_set) S = 1, sign_set = true;
                 if (in_neg) ++n;
@@ -81,15 +81,37 @@ bool Flywheel(const Torque_Array& T, int From, int To, float Step, float Tavg, L
     });
 }
 
+float Last_Step_Width()
+{
+    const Model_Store& s = store();
+    const double step = s.Delta_Theta_Rad;
+    const double rest = std::fabs(static_cast<double>(s.Max_Theta_Rad) - s.Min_Theta_Rad) - (s.Num_Steps - 1) * step;
+    // Within float noise of a whole step (or beyond: a sweep that stops short of its end angle)
+    // the last step is a step like the others.
+    if (s.Num_Steps < 1 || !(step > 0) || !(rest > 0) || rest >= step * (1 - 1e-3)) return s.Delta_Theta_Rad;
+    return static_cast<float>(rest);
+}
+
+float Sweep_Average(const Torque_Array& T, int From, int To, float Step, float Last_Step, int Fixed)
+{
+    if (To <= From) return T(From, Fixed);
+    double sum = 0;
+    for (int i = From + 1; i < To; ++i) sum += (static_cast<double>(T(i - 1, Fixed)) + T(i, Fixed)) / 2;
+    const double last = Last_Step == Step ? 1.0 : static_cast<double>(Last_Step) / Step;
+    sum += (static_cast<double>(T(To - 1, Fixed)) + T(To, Fixed)) / 2 * last;
+    return static_cast<float>(sum / (To - From - 1 + last));
+}
+
 Fly_Result Fly(float Cf, Torque_Array& Torque_Data)
 {
     Fly_Result r;
     Trap_Errors("Fly", [&] {
         Model_Store& s = store();
         const int N = s.Num_Steps;
+        const float last = Last_Step_Width();
+        r.Tavg = Sweep_Average(Torque_Data, 0, N, s.Delta_Theta_Rad, last, 0);
         // A failed part has been reported by its routine: the run ends there, once.
-        if (!Average2(0, N, Torque_Data, "I_Pointer", 0, r.Tavg)) return;
-        if (!Flywheel(Torque_Data, 0, N, s.Delta_Theta_Rad, r.Tavg, r.Neg, r.Pos, r.C, r.S, 0, "I_Pointer")) return;
+        if (!Flywheel(Torque_Data, 0, N, s.Delta_Theta_Rad, last, r.Tavg, r.Neg, r.Pos, r.C, r.S, 0, "I_Pointer")) return;
         r.R = CInt((r.C + 1) / 2.0);
         Print_Table(r, s.Unit_Label(9));
         // Kept whole or not at all: an overflow leaves the previous curve.

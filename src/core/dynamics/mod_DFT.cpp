@@ -61,9 +61,11 @@ void Transform(int16_t N, const Sample_Source& sample)
     for (int j = 1; j <= N; ++j) x[static_cast<size_t>(j - 1)] = sample(static_cast<int16_t>(j)) / static_cast<double>(N);
 
     const Angle_Table table(N);
+    std::vector<double> re(static_cast<size_t>(N) + 1), im(static_cast<size_t>(N) + 1);
+    double largest = 0;
     for (int k = 1; k <= N; ++k) {
         const int step = k - 1;
-        double re = 0, im = 0;
+        double re_k = 0, im_k = 0;
         int r = 0;
         double m = 0;
         for (int j = 0; j < N; ++j) {
@@ -71,22 +73,30 @@ void Transform(int16_t N, const Sample_Source& sample)
             const double cd = 1 - delta * delta / 2, sd = delta - delta * delta * delta / 6;
             const double ca = table.cos_r[static_cast<size_t>(r)], sa = table.sin_r[static_cast<size_t>(r)];
             const double cos_t = ca * cd - sa * sd, sin_t = sa * cd + ca * sd;
-            re = re + x[static_cast<size_t>(j)] * cos_t;
-            im = im - x[static_cast<size_t>(j)] * sin_t;
+            re_k = re_k + x[static_cast<size_t>(j)] * cos_t;
+            im_k = im_k - x[static_cast<size_t>(j)] * sin_t;
             r += step;
             if (r >= N) r -= N;
             m += step;
         }
-        // Sums that end up near zero count as zero. Applied to the finished sums only: zeroing
-        // the running sums would wipe out every function whose samples are below the threshold
-        // times N, however far from zero its harmonics are.
-        if (std::fabs(static_cast<float>(re)) < s.DFT_Zero) re = 0;
-        if (std::fabs(static_cast<float>(im)) < s.DFT_Zero) im = 0;
+        re[static_cast<size_t>(k)] = re_k;
+        im[static_cast<size_t>(k)] = im_k;
+        largest = std::max({largest, std::fabs(re_k), std::fabs(im_k)});
+    }
 
-        s.DFT_Data(k, 0) = re;
-        s.DFT_Data(k, 1) = im;
-        s.DFT_Data(k, 2) = std::sqrt(im * im + re * re);
-        const float re_f = static_cast<float>(re), im_f = static_cast<float>(im);
+    // Only float noise counts as zero: a sum small beside the transform's largest one. Being
+    // relative, the rule makes the transform of s x exactly s times that of x, whatever the
+    // function's units; and it judges the finished sums, never the running ones.
+    const double zero = s.DFT_Zero * largest;
+    for (int k = 1; k <= N; ++k) {
+        double re_k = re[static_cast<size_t>(k)], im_k = im[static_cast<size_t>(k)];
+        if (std::fabs(re_k) < zero) re_k = 0;
+        if (std::fabs(im_k) < zero) im_k = 0;
+
+        s.DFT_Data(k, 0) = re_k;
+        s.DFT_Data(k, 1) = im_k;
+        s.DFT_Data(k, 2) = std::sqrt(im_k * im_k + re_k * re_k);
+        const float re_f = static_cast<float>(re_k), im_f = static_cast<float>(im_k);
         double phase;
         if (re_f == 0)
             phase = im_f == 0 ? 0 : Phase_90;

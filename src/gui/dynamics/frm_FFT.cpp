@@ -8,6 +8,7 @@
 #include "dynamics/mod_DFT.h"
 #include "model/Mod_Main.h"
 #include "model/Mod_Plotsubs.h"
+#include "output/Report_Output.h"
 #include "platform/Control_Events.h"
 #include "platform/Qt_Text.h"
 #include "runtime/Number_Text.h"
@@ -25,8 +26,9 @@ constexpr int16_t Last_Result_Row = 512;
 // Half the sample count, halves to even, as the harmonic counts are taken.
 int16_t Half_Count(int16_t N) { return CInt(N / 2.0); }
 
-// The harmonic count typed or chosen in the box: its leading number, halves to even.
-int16_t Harmonics_In(const Combo_Box& box) { return CInt(Val(box.Text())); }
+// The harmonic count typed or chosen in the box: its leading number, halves to even, held to the
+// 16-bit range so that a count too large for it is refused like any other too large.
+int16_t Harmonics_In(const Combo_Box& box) { return Print_Box_Value(box.Text()); }
 }  // namespace
 
 frm_FFT::frm_FFT() : Screen("frm_FFT", FFT_Width, FFT_Height)
@@ -133,6 +135,8 @@ void frm_FFT::Form_Activate()
     s.Plot_Type = 5;
     s.Num_Plots = 4;
     s.Num_Functions = 1;
+    // Vector components are transformed in the global frame, whatever the last table or plot used.
+    s.Coord_System = 0;
     Load_Harmonics();
     Clear_Results_Shown();
     Redraw();

@@ -160,13 +160,31 @@ void frm_Flywheel::Form_Activate()
     cmd_copy->setEnabled(true);
     Titlebox(*this);
     Put_Flywheel_Coefficient();
-    for (Graph_Control* g : grf_Plot) g->setVisible(false);
-    pct_Pict1->Cls();
-    pct_Pict1->setVisible(true);
+    Clear_Curves_And_Table();
+    // An earlier model's extremes must not stand under this model's units.
+    if (!s.Flywheel_Done) Clear_Extremes();
     Set_Backgrounds();
     for (QLabel* unit : lbl_Unit) unit->setText(Q_Text(s.Unit_Label(9)));
     ui().Set_Mouse_Pointer(Pointer::Default);
     Fluct_Changed = false;
+}
+
+void frm_Flywheel::Clear_Curves_And_Table()
+{
+    for (Graph_Control* g : grf_Plot) g->setVisible(false);
+    pct_Pict1->Cls();
+    pct_Pict1->setVisible(true);
+}
+
+void frm_Flywheel::Clear_Extremes()
+{
+    for (QLabel* box : lbl_Torque) box->clear();
+}
+
+void frm_Flywheel::Show_No_Result()
+{
+    Clear_Curves_And_Table();
+    Clear_Extremes();
 }
 
 void frm_Flywheel::Put_Flywheel_Coefficient() { txt_Fluct->setText(Q_Text(Plain(store().Coef_Fluctuation))); }
@@ -206,10 +224,15 @@ void frm_Flywheel::cmd_Calc_Click()
     if (!s.Dynamics_Done) {
         MsgBox("The crank torque is out of date: solve the dynamics again before calculating the flywheel.",
                Msg::Ok_Only + Msg::Exclamation);
+        Show_No_Result();
         return;
     }
     Fly_Result r = Fly(s.Coef_Fluctuation, s.Torque_Data);
-    if (!r.Done) return;  // already reported; the earlier result stays as it was
+    if (!r.Done) {
+        // Already reported. No result is current now, so none is shown.
+        Show_No_Result();
+        return;
+    }
     pct_Pict1->Cls();
     for (const std::string& line : r.Lines) pct_Pict1->Print().Text(line).End_Line();
 

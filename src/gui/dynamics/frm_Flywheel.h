@@ -59,5 +59,8 @@ private:
     void Build();
     void Wire();
     void Put_Flywheel_Coefficient();
+    void Clear_Curves_And_Table();
+    void Clear_Extremes();
+    void Show_No_Result();
     void Set_Backgrounds();
 };

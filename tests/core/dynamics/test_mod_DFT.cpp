@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -83,15 +84,22 @@ TEST_F(DFT, AgreesWithDirectDoublePrecisionTransform)
         int16_t n = static_cast<int16_t>(N);
         Compute(n, [&](int16_t j) { return x[static_cast<size_t>(j)]; });
         Model_Store& s = store();
+        std::vector<double> sum_re(static_cast<size_t>(N) + 1), sum_im(static_cast<size_t>(N) + 1);
+        double largest = 0;
         for (int k = 1; k <= N; ++k) {
-            double re = 0, im = 0;
+            double& re = sum_re[static_cast<size_t>(k)];
+            double& im = sum_im[static_cast<size_t>(k)];
             for (int j = 1; j <= N; ++j) {
                 double theta = 6.283185308 * (k - 1) * (j - 1) / N;
                 re += x[static_cast<size_t>(j)] * std::cos(theta) / N;
                 im -= x[static_cast<size_t>(j)] * std::sin(theta) / N;
             }
-            if (std::fabs(static_cast<float>(re)) < 1E-5f) re = 0;
-            if (std::fabs(static_cast<float>(im)) < 1E-5f) im = 0;
+            largest = std::max({largest, std::fabs(re), std::fabs(im)});
+        }
+        for (int k = 1; k <= N; ++k) {
+            double re = sum_re[static_cast<size_t>(k)], im = sum_im[static_cast<size_t>(k)];
+            if (std::fabs(re) < 1E-5 * largest) re = 0;
+            if (std::fabs(im) < 1E-5 * largest) im = 0;
             const double phase = re == 0 ? (im == 0 ? 0 : 90)
                                          : std::atan(static_cast<double>(static_cast<float>(im) / static_cast<float>(re))) * 180 / Pi_;
             EXPECT_NEAR(s.DFT_Data(k, 0), re, 1e-11) << N << " " << k;
@@ -116,9 +124,38 @@ TEST_F(DFT, SmallFunctionsAreNotWipedOut)
     Compute(n, [](int16_t j) { return static_cast<float>(0.001 + 0.002 * std::cos(2 * Pi_ * (j - 1) / 360)); });
     Expect_Row(0, 0.001, 0, 0.001, 0, 1e-8);
     Expect_Row(1, 0.002, 0, 0.002, 0, 1e-8);
-    // sums that end below the threshold still count as zero
+    // however small, a constant is not float noise
     Compute(n, [](int16_t) { return 5e-6f; });
-    Expect_Row(0, 0, 0, 0, 0, 0);
+    Expect_Row(0, 5e-6, 0, 5e-6, 0, 1e-12);
+
+    // A function in other units (a torque of 2e-4 N m, or the same in 1e-3 of its unit) is the
+    // same function: every harmonic scales with it, and it is rebuilt from them alike.
+    auto torque = [](double scale) {
+        return [scale](int16_t j) {
+            const double t = 2 * Pi_ * (j - 1) / 36;
+            return static_cast<float>(scale * (0.4 + std::cos(t) - 0.7 * std::sin(2 * t) + 0.02 * std::cos(5 * t + 1) +
+                                               0.005 * std::sin(7 * t)));
+        };
+    };
+    int16_t n36 = 36;
+    Model_Store& s = store();
+    Compute(n36, torque(1));
+    const auto unit = s.Current_FFT;
+    for (double scale : {1e-3, 2e-4}) {
+        Compute(n36, torque(scale));
+        for (int m = 0; m <= 17; ++m) {
+            for (int c = 0; c <= 2; ++c)
+                EXPECT_NEAR(s.Current_FFT(m, c), scale * unit(m, c), 1e-6 * scale) << scale << " row " << m << " col " << c;
+            EXPECT_NEAR(s.Current_FFT(m, 3), unit(m, 3), 1e-3) << scale << " row " << m;
+        }
+        EXPECT_NE(s.Current_FFT(7, 1), 0.0f);  // the smallest harmonic survives
+        for (int16_t j = 1; j <= 36; ++j) {
+            const double t = 2 * Pi_ * (j - 1) / 36;
+            double rebuilt = 0;
+            for (int m = 0; m <= 17; ++m) rebuilt += s.Current_FFT(m, 0) * std::cos(m * t) - s.Current_FFT(m, 1) * std::sin(m * t);
+            EXPECT_NEAR(rebuilt, torque(scale)(j), 1e-6 * scale) << scale << " sample " << j;
+        }
+    }
 }
 
 TEST_F(DFT, HarmonicCountsAndRows)

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "dynamics/frm_FFT.h"
+#include "model/Mod_Plotsubs.h"
 #include "shell/Shell_Test_Support.h"
 #include "shell/frm_Help.h"
 #include "shell/frm_Inputnew.h"
@@ -115,6 +116,19 @@ private slots:
         QCOMPARE(s.Comp_Code(1), int16_t(1));
         QCOMPARE(s.FFT_Unit, s.Unit_Label(6));
         Expect_Transform([&s](int j) { return s.Position_Data(j, 3, 1); });
+
+        // A table in the Local Rotating frame reads the coupler point otherwise; the transform
+        // that follows is still of its global X.
+        fft().Hide();
+        s.Coord_System = 1;
+        float local = 0;
+        Select_Variable(9, 1, local);
+        QVERIFY(std::fabs(local - s.Position_Data(9, 3, 1)) > 0.1);
+        Open_FFT();
+        QCOMPARE(s.Coord_System, int16_t(0));
+        Choose(fft().cmb_Var1, "Coupler Pt");
+        Choose(fft().cmb_Com1, "X");
+        Expect_Transform([&s](int j) { return s.Position_Data(j, 3, 0); });
         QVERIFY(user.boxes.empty());
     }
 
@@ -136,11 +150,17 @@ private slots:
         QCOMPARE(user.boxes.back().style, Msg::Question);
 
         Choose(fft().cmb_Var1, "Omega3");
+        // beyond the 16-bit range, even beyond a double, a count is refused as any other too large
+        for (const char* many : {"25", "40000", "1e999"}) {
+            user.Answer(Msg::Ans_Ok);
+            Type(fft().cmb_Harmonics, many);
+            QVERIFY(user.boxes.back().prompt.starts_with("Number of harmonics cannot exceed 1/2 the number of data points available.\r"));
+            QCOMPARE(fft().cmb_Harmonics->Text(), std::string(" 18"));
+            QCOMPARE(s.FFT_Harmonics, int16_t(18));
+        }
         user.Answer(Msg::Ans_Ok);
-        Type(fft().cmb_Harmonics, "25");
-        QVERIFY(user.boxes.back().prompt.starts_with("Number of harmonics cannot exceed 1/2 the number of data points available.\r"));
-        QCOMPARE(fft().cmb_Harmonics->Text(), std::string(" 18"));
-        QCOMPARE(s.FFT_Harmonics, int16_t(18));
+        Type(fft().cmb_Harmonics, "-40000");
+        QCOMPARE(user.boxes.back().prompt, Harmonics_Message);
         Type(fft().cmb_Harmonics, "5.5", true);  // halves go to the even neighbour
         Expect_Transform([&s](int j) { return s.Omega_Data(j, 1); }, 6);
         // a refused count leaves that transform and its count
