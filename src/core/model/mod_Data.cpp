@@ -14,10 +14,13 @@ const char* const Rotate_Hint = "To rotate CW from max to min, use a negative Om
 // A number beyond single precision overflows, as storing it in a 32-bit field does.
 float Read(const std::string& text) { return CSng(Val(text)); }
 
-float Length_From(const std::string& text)
+// A length box's value in metres; `shown` gets the box's new text when the length was made positive.
+float Length_From(const std::string& text, std::optional<std::string>& shown)
 {
     float v = Read(text);
+    const bool negative = v < 0;
     Make_Positive(v);
+    if (negative) shown = Plain(v);
     int16_t u = store().Unit_System;
     if (u == 4) v = static_cast<float>(v / 100.0);
     if (u == 5) v = static_cast<float>(v / 1000.0);
@@ -132,24 +135,26 @@ void Make_Positive(float& Value)
     }
 }
 
-void Apply_Linkage_Geometry(const std::array<std::string, 9>& texts, bool open_on, bool crossed_on)
+Linkage_Texts Apply_Linkage_Geometry(const std::array<std::string, 9>& texts, bool open_on, bool crossed_on)
 {
     Model_Store& s = store();
-    s.Link1_Length = Length_From(texts[0]);
-    s.Link2_Length = Length_From(texts[1]);
-    s.Link3_Length = Length_From(texts[2]);
-    s.Link4_Length = Length_From(texts[3]);
-    s.Link5_Length = Length_From(texts[4]);
+    Linkage_Texts shown;
+    s.Link1_Length = Length_From(texts[0], shown[0]);
+    s.Link2_Length = Length_From(texts[1], shown[1]);
+    s.Link3_Length = Length_From(texts[2], shown[2]);
+    s.Link4_Length = Length_From(texts[3], shown[3]);
+    s.Link5_Length = Length_From(texts[4], shown[4]);
     s.Gear_Ratio = Read(texts[5]);
     s.Phase_Angle_Deg = Read(texts[6]);
     s.Phase_Angle = static_cast<float>(s.Phase_Angle_Deg * Deg_To_Rad);
-    s.Coupler_Dist = Length_From(texts[7]);
+    s.Coupler_Dist = Length_From(texts[7], shown[7]);
     s.Coupler_Angle_Deg = Read(texts[8]);
     Angle_From_Degrees(s.Coupler_Angle_Deg, s.Coupler_Angle, s.Coupler_Angle_Text);
     Load_Link_Lengths();
     if (open_on) s.Circuit = 1;
     if (crossed_on) s.Circuit = 2;
     s.Step_Flag.assign(1, 'Y');  // assign(): avoids a false -Wrestrict of GCC 12
+    return shown;
 }
 
 Initial_Outcome Apply_Initial_Conditions(const std::array<std::string, 3>& texts)
@@ -166,6 +171,13 @@ Initial_Outcome Apply_Initial_Conditions(const std::array<std::string, 3>& texts
     case 3: return Angle_Steps(texts);
     default: return {};
     }
+}
+
+void Start_Up_Initial_Conditions()
+{
+    Model_Store& s = store();
+    s.Theta_Zero = 0;
+    s.Step_Alpha2 = 0;
 }
 
 int Length_Display_Factor()

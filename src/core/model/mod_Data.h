@@ -12,8 +12,13 @@ void Make_Positive(float& Value);
 // The crank range's texts (sign-blank form) and radian values from its degrees.
 void Derive_Crank_Range();
 
-// The nine link-data texts and the two circuit options into the geometry.
-void Apply_Linkage_Geometry(const std::array<std::string, 9>& texts, bool open_on, bool crossed_on);
+// New texts of link-data boxes 0..8, for the boxes that must change.
+using Linkage_Texts = std::array<std::optional<std::string>, 9>;
+
+// The nine link-data texts and the two circuit options into the geometry. A negative length is
+// made positive (with its message), and its box is to show the positive value, so that the
+// message comes once.
+Linkage_Texts Apply_Linkage_Geometry(const std::array<std::string, 9>& texts, bool open_on, bool crossed_on);
 
 // What a screen must do after its crank-range or time-range boxes were read.
 struct Initial_Outcome {
@@ -25,6 +30,10 @@ struct Initial_Outcome {
 
 // The three crank-range (or time-range, or crank-angle) texts into the model, by Calc_Type.
 Initial_Outcome Apply_Initial_Conditions(const std::array<std::string, 3>& texts);
+
+// The initial conditions that the defaults leave alone back at their start-up values: the crank
+// angle at time 0 and the crank acceleration that the time-steps mode offers.
+void Start_Up_Initial_Conditions();
 
 // The texts the link-data boxes show for the model (boxes 0..8).
 std::array<std::string, 9> Linkage_Geometry_Texts();

@@ -20,12 +20,11 @@ std::string Cannot_Connect_Warning()
            " It will recalculate and then animate properly." + CR;
 }
 
-int16_t Drag_Reference_Step()
+int16_t Drag_Reference_Step(int16_t shown)
 {
     const Model_Store& s = store();
-    int16_t step = s.Step_Number;
-    if (step > s.Num_Steps || step > Max_Steps || step < 0) step = 0;
-    return step;
+    if (shown < 0 || shown > s.Num_Steps || shown > Max_Steps || s.Step_Valid(shown) == 0) return -1;
+    return shown;
 }
 
 Coupler_Point Coupler_Point_From_Mouse(int step, float x, float y)

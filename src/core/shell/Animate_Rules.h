@@ -18,9 +18,9 @@ struct Coupler_Point {
 // `step`, the angle measured from link 3 at that step.
 Coupler_Point Coupler_Point_From_Mouse(int step, float x, float y);
 
-// The step whose link 3 a drag measures from: the step counter, which after stepping past the last
-// step waits to wrap to 0 (read as 0 here, as the next step press would).
-int16_t Drag_Reference_Step();
+// The step whose link 3 a drag measures from: the position the picture shows. -1 when it shows
+// none, or one that did not assemble (it has no link 3).
+int16_t Drag_Reference_Step(int16_t shown);
 
 // While it lives, the cannot-assemble question is not shown and is answered Ignore; every other
 // box and effect passes to the port that was installed.

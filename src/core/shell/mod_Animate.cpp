@@ -47,14 +47,20 @@ void Check_Parameters_Values(int speed_value, const std::string& cycles_text, bo
 
 int16_t Last_Drawable_Step() { return std::clamp<int16_t>(store().Num_Steps, 0, Max_Steps); }
 
-float Ground_X()
+namespace {
+// Lengths are kept in metres in the centimetre and millimetre systems, the stored points not.
+float In_Point_Units(float length)
 {
-    const Model_Store& s = store();
-    float f = s.Link1_Length;
-    if (s.Unit_System == 4) f = f * 100;
-    if (s.Unit_System == 5) f = f * 1000;
-    return f;
+    const int16_t u = store().Unit_System;
+    if (u == 4) return length * 100;
+    if (u == 5) return length * 1000;
+    return length;
 }
+}  // namespace
+
+float Ground_X() { return In_Point_Units(store().Link1_Length); }
+
+bool Results_Valid() { return store().Calc_Done; }
 
 void Autoscale()
 {
@@ -77,11 +83,11 @@ void Autoscale()
             }
         }
         if (Is_N(s.Hide_Links)) {
-            wmax = std::max({wmax, s.Link1_Length, 0.0f});
-            wmin = std::min({wmin, s.Link1_Length, 0.0f});
+            wmax = std::max({wmax, Ground_X(), 0.0f});
+            wmin = std::min({wmin, Ground_X(), 0.0f});
         }
-        float margin = static_cast<float>(
-            (s.Link_Lengths(1) + s.Link_Lengths(2) + s.Link_Lengths(3) + s.Link_Lengths(4)) / 4 * 0.25);
+        float margin = In_Point_Units(static_cast<float>(
+            (s.Link_Lengths(1) + s.Link_Lengths(2) + s.Link_Lengths(3) + s.Link_Lengths(4)) / 4 * 0.25));
         s.Window_Min = wmin - margin;
         s.Window_Max = wmax + margin;
         s.Window_Max = s.Window_Max * s.Zoom_Factor;
@@ -277,27 +283,37 @@ void Drawone(int i, Canvas& pic, bool show_points, bool& stop, const std::functi
     });
 }
 
-void Animate_Cycles(Canvas& pic, bool show_points, const std::function<void()>& wait)
+void Animate_Cycles(Canvas& pic, bool show_points, const std::function<void()>& wait, int16_t* shown)
 {
+    int16_t untracked = -1;
+    int16_t& on_show = shown ? *shown : untracked;
+    on_show = -1;
     Trap_Errors("Animate", [&] {
         Model_Store& s = store();
         for (int cycle = 1; cycle <= s.Anim_Cycles; ++cycle) {
             pic.Cls();
+            on_show = -1;
             Drawpivots(pic);
             Axes(pic);
             if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(pic);
             for (int i = s.First_Step; i <= s.Last_Step; i += s.Step_Increment) {
                 if (s.Step_Valid(i) == 0) continue;
                 bool stop = false;
+                on_show = static_cast<int16_t>(i);  // held on show while the wait lasts
                 Drawone(i, pic, show_points, stop, wait);
+                on_show = -1;
                 s.Draw_Colour = s.Link_Colour;
                 if (stop) {
-                    if (i > 0) Drawsub(i - 1, pic, show_points);
+                    if (i > 0) {
+                        Drawsub(i - 1, pic, show_points);
+                        on_show = static_cast<int16_t>(i - 1);
+                    }
                     break;
                 }
                 if (i == s.Last_Step) {
                     s.Last_Colour = s.Link_Colour;
                     Drawsub(i, pic, show_points);
+                    on_show = static_cast<int16_t>(i);
                 }
             }
             if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(pic);

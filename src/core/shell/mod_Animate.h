@@ -23,6 +23,10 @@ void Drawing_Setup(Canvas& pic, bool autoscale);
 // Ground pivot O5's x in the units of the stored points.
 float Ground_X();
 
+// Whether the last calculation completed, with no error raised and no abort: only then are its
+// positions offered for stepping, drawing and animating.
+bool Results_Valid();
+
 void Drawsub(int i, Canvas& pic, bool show_points);
 void Axes(Canvas& pic);
 void Drawpivots(Canvas& pic);
@@ -42,8 +46,9 @@ std::chrono::microseconds Delay_Time(int32_t anim_speed);
 // Draws step i, waits, erases it; stop is set when joint B lies at the origin.
 void Drawone(int i, Canvas& pic, bool show_points, bool& stop, const std::function<void()>& wait);
 
-// The cycles of an animation after its set-up.
-void Animate_Cycles(Canvas& pic, bool show_points, const std::function<void()>& wait);
+// The cycles of an animation after its set-up. `shown`, when given, follows the position on the
+// picture (-1 for none), also when the wait ends the run by throwing.
+void Animate_Cycles(Canvas& pic, bool show_points, const std::function<void()>& wait, int16_t* shown = nullptr);
 
 // The last step a drawing may reach.
 int16_t Last_Drawable_Step();

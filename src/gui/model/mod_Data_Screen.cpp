@@ -57,7 +57,10 @@ void Get_Linkage_Geometry(Linkage_Controls& Form)
     Trap_Errors("Get_Linkage_Geometry", [&] {
         std::array<std::string, 9> texts;
         for (int i = 0; i < 9; ++i) texts[i] = Text_Of(Form.txt_Linkout[i]);
-        Apply_Linkage_Geometry(texts, Is_On(Form.opt_OpenCross[0]), Is_On(Form.opt_OpenCross[1]));
+        const Linkage_Texts shown =
+            Apply_Linkage_Geometry(texts, Is_On(Form.opt_OpenCross[0]), Is_On(Form.opt_OpenCross[1]));
+        for (int i = 0; i < 9; ++i)
+            if (shown[i]) Set_Text(Form.txt_Linkout[i], *shown[i]);
         Disable_Next_Buttons();
     });
 }

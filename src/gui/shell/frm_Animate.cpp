@@ -73,9 +73,12 @@ void frm_Animate::Form_Activate()
         break;
     }
     mnu_Zoomcontrol->setEnabled(chk_autoscale->isChecked());
+    // A calculation completed elsewhere since this screen withheld its results.
+    if (results_withheld_ && Results_Valid()) Offer_Results(true);
     s.Step_Number = 0;
     Picture1->Cls();
-    Step(*this, s.Step_Number);
+    Step_Shown = -1;
+    if (!results_withheld_) Step(*this, s.Step_Number);
     if (!s.Model_Title.empty()) {
         txt_Header->setText(Q_Text(s.Model_Title));
         txt_Header->setCursorPosition(0);  // a long title shows its beginning, not its tail
@@ -140,14 +143,14 @@ void frm_Animate::cmd_Step_Click() { Step_Setup(*this, Step_Busy); }
 
 void frm_Animate::cmd_Reset_Click() { Step_Reset(*this); }
 
-void frm_Animate::Recalculate()
+void frm_Animate::Recalculate(int16_t shown)
 {
     Model_Store& s = store();
     ui().Set_Mouse_Pointer(Pointer::Hourglass);
     int16_t answer = 0;
     Calculate_Motion(s.Calc_Type, answer);
     if (answer != Choice_Code::Abort) {
-        s.Step_Number = 1;
+        s.Step_Number = shown;
         cmd_Step_Click();
         s.Calc_Done = true;
         s.Flywheel_Done = false;
@@ -164,9 +167,18 @@ void frm_Animate::Recalculate()
     ui().Set_Mouse_Pointer(Pointer::Default);
 }
 
-void frm_Animate::Enable()
+void frm_Animate::Enable() { Offer_Results(Results_Valid()); }
+
+void frm_Animate::Offer_Results(bool offered)
 {
-    for (QPushButton* b : {cmd_Done, cmd_Reset, cmd_Step, cmd_Run}) b->setEnabled(true);
+    results_withheld_ = !offered;
+    for (QPushButton* b : {cmd_Done, cmd_Reset, cmd_Step, cmd_Run}) b->setEnabled(offered);
+    hsc_step->setEnabled(offered);
+    mnu_Redraw->setEnabled(offered);
+    if (!offered) {
+        Picture1->Cls();
+        Step_Shown = -1;
+    }
 }
 
 void frm_Animate::Disable()
@@ -178,7 +190,7 @@ void frm_Animate::Disable()
 
 void frm_Animate::cmd_Recalc_Click()
 {
-    Trap_Errors("frm_Animate.Recalc", [this] {
+    const bool completed = Trap_Errors("frm_Animate.Recalc", [this] {
         hsc_step->setValue(0);
         Recalculate();
         Enable();
@@ -186,6 +198,12 @@ void frm_Animate::cmd_Recalc_Click()
         store().Model_Saved = false;
         Update_Status();
     });
+    if (completed) return;
+    // Raised on the way: whatever the run stored is not a result.
+    store().Calc_Done = false;
+    Offer_Results(false);
+    Set_Home_Buttons();
+    Update_Status();
 }
 
 void frm_Animate::cmd_Done_Click()
@@ -219,6 +237,7 @@ void frm_Animate::mnu_Help_Click()
 
 void frm_Animate::mnu_Redraw_Click()
 {
+    if (results_withheld_) return;
     store().Step_Number = 0;
     cmd_Step_Click();
 }
@@ -256,7 +275,7 @@ void frm_Animate::chk_autoscale_Click() { mnu_Zoomcontrol->setEnabled(chk_autosc
 
 void frm_Animate::hsc_step_Change()
 {
-    if (Step_Busy) return;
+    if (Step_Busy || results_withheld_) return;
     Model_Store& s = store();
     s.Step_Number = static_cast<int16_t>(hsc_step->value());
     Step(*this, s.Step_Number);
@@ -264,6 +283,7 @@ void frm_Animate::hsc_step_Change()
 
 void frm_Animate::hsc_step_Scroll()
 {
+    if (results_withheld_) return;
     Model_Store& s = store();
     s.Step_Number = static_cast<int16_t>(hsc_step->sliderPosition());
     Step(*this, s.Step_Number);
@@ -271,16 +291,24 @@ void frm_Animate::hsc_step_Scroll()
 
 void frm_Animate::Picture1_MouseMove(int Button, int Shift, float X, float Y)
 {
-    if (Button != 1 || Shift != 1) return;
-    const int16_t step = Drag_Reference_Step();
-    // An unassembled position has no link 3 to measure from.
-    if (store().Step_Valid(step) == 0) return;
+    if (Button != 1 || Shift != 1) {
+        Window_Held = false;
+        return;
+    }
+    if (results_withheld_) return;
+    const int16_t step = Drag_Reference_Step(Step_Shown);
+    if (step < 0) return;
     const Coupler_Point p = Coupler_Point_From_Mouse(step, X, Y);
     txt_Linkout[7]->setText(Q_Text(Plain(p.distance)));
     txt_Linkout[8]->setText(Q_Text(Plain(p.angle)));
     Get_Linkage_Geometry(*this);
+    // The point stays under the pointer only while the picture keeps its scale and its step.
+    Window_Held = true;
     // Moving the coupler point cannot change which positions assemble: the question was put at
     // the calculation that made them, and is not put again at every move of the mouse.
     Quiet_Cannot_Connect quiet;
-    Recalculate();
+    Recalculate(step);
+    Enable();
 }
+
+void frm_Animate::Picture1_MouseUp() { Window_Held = false; }

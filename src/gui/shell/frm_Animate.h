@@ -75,6 +75,8 @@ public:
     void hsc_step_Change();
     void hsc_step_Scroll();
     void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+    // A mouse button let go after a press in the picture: a Shift-drag ends.
+    void Picture1_MouseUp();
 
     // True while Run animates.
     bool Animating() const;
@@ -87,12 +89,16 @@ private:
     void Build_Menus();
     void Build_Body();
     void Connect_Handlers();
-    void Recalculate();
+    // The run shows step `shown` first (1 unless the drag keeps the step it measured from).
+    void Recalculate(int16_t shown = 1);
     void Enable();
     void Disable();
+    void Offer_Results(bool offered);
     void Show_Direction_Panels(bool start_end, bool time);
     void Show_Step_Labels(bool shown);
 
     Animation_Run* run_ = nullptr;
     bool hide_after_run_ = false;
+    // The last calculation here raised or was aborted: nothing is drawn from its results.
+    bool results_withheld_ = false;
 };

@@ -1,5 +1,6 @@
 // The home screen's model-file commands: New, Open, Save, Save As, the quit path and the model
 // named on the command line.
+#include "model/mod_Data.h"
 #include "model/mod_Printsubs.h"
 #include "platform/Picture_Box.h"
 #include "runtime/Report_Error.h"
@@ -48,6 +49,8 @@ void frm_HomeScreen::mnu_New_Click()
         int answer = MsgBox("Please confirm your order to reset all variables to their default values", Msg::Ok_Cancel);
         if (answer != Msg::Ans_Ok) return;
         Reset_Model();
+        Start_Up_Initial_Conditions();
+        Form<frm_Inputnew>().Fill_From_Model();
         Activate_Home();
     });
 }
@@ -57,6 +60,8 @@ void frm_HomeScreen::mnu_Open_Click()
     Trap_Dialog_Errors("frm_Homescreen.Open", [this] {
         Ask_To_Save_First(*this);
         Reset_Model();
+        Start_Up_Initial_Conditions();
+        Form<frm_Inputnew>().Fill_From_Model();  // the defaults stay when the dialog is cancelled
         CommonDialog1.DialogTitle = "Open a model";
         CommonDialog1.Filter = "Vastrel (*.vsr)|*.vsr|All (*.*)|*.*|";
         CommonDialog1.FilterIndex = 1;

@@ -340,7 +340,7 @@ void frm_Inputnew::Initial_Commit()
 
 void frm_Inputnew::Calculate()
 {
-    Trap_Errors("frm_Input.cmd_Calc_Click", [&] {
+    const bool completed = Trap_Errors("frm_Input.cmd_Calc_Click", [&] {
         Model_Store& s = store();
         ui().Set_Mouse_Pointer(Pointer::Hourglass);
         hsc_step->setValue(0);
@@ -350,22 +350,39 @@ void frm_Inputnew::Calculate()
         int16_t answer = 0;
         const bool ran = s.Calc_Type == 3 ? AngleStepDone(answer) : TimeStepDone(answer);
         s.Calc_Done = ran && answer != Choice_Code::Abort;
-        cmd_Done->setEnabled(true);
         s.Step_Number = 0;
-        Step_Click();
-        if (s.Calc_Type != 1) {
-            cmd_Animate->setEnabled(true);
-            cmd_Step->setEnabled(true);
+        // A run that was refused, raised or was aborted offers nothing that needs its results.
+        Offer_Results(Results_Valid());
+        if (Results_Valid()) {
+            Step_Click();
+            if (s.Calc_Type == 3) Step_Click();
+            if (s.Calc_Type == 1) Reset_Click();
         }
-        if (s.Calc_Type == 3) Step_Click();
-        if (s.Calc_Type == 1) Reset_Click();
         s.Dynamics_Done = s.Flywheel_Done = s.FFT_Done = s.Model_Saved = s.Disk_File = false;
         s.Reset_Selections = true;
         hsc_step->setMaximum(Last_Drawable_Step());
         Update_Status();
         Set_Home_Buttons();
     });
+    if (!completed) {
+        // Raised on the way: whatever the run stored is not a result.
+        store().Calc_Done = false;
+        Offer_Results(false);
+        Update_Status();
+        Set_Home_Buttons();
+    }
     ui().Set_Mouse_Pointer(Pointer::Default);
+}
+
+void frm_Inputnew::Offer_Results(bool offered)
+{
+    const bool stepped = store().Calc_Type != 1;
+    cmd_Done->setEnabled(offered);
+    cmd_Animate->setEnabled(offered && stepped);
+    cmd_Step->setEnabled(offered && stepped);
+    cmd_Reset->setEnabled(offered);
+    mnu_Redraw->setEnabled(offered);
+    if (!offered) Picture1->Cls();
 }
 
 void frm_Inputnew::Finish_Calculation(int16_t& answer)
@@ -389,8 +406,8 @@ bool frm_Inputnew::AngleStepDone(int16_t& answer)
     bool ran = false;
     Trap_Errors("frm_Input.AngleStepDone", [&] {
         if (!Angle_Step_Count(Initial_Texts(*this))) return;
-        ran = true;
         Finish_Calculation(answer);
+        ran = true;  // not when the run raised
     });
     return ran;
 }

@@ -86,6 +86,7 @@ private:
     void Wire();
     void Show_Row(int i, bool visible);
     void Clear_Calculation();
+    void Offer_Results(bool offered);
     bool AngleStepDone(int16_t& answer);
     bool TimeStepDone(int16_t& answer);
     void Finish_Calculation(int16_t& answer);

@@ -50,6 +50,11 @@ void Show_Step_Labels(Animation_Controls& a, bool visible)
 bool Show_Points() { return Ticked(Animation_Screen().chk_Points); }
 
 void Set_Bar_Maximum(QScrollBar* bar) { if (bar) bar->setMaximum(Last_Drawable_Step()); }
+
+bool Is_Animation_Screen(const Linkage_Controls& S)
+{
+    return &S == static_cast<const Linkage_Controls*>(&Animation_Screen());
+}
 }  // namespace
 
 Animation_Role& Animation_Screen()
@@ -95,7 +100,7 @@ void Animate_Setup(Linkage_Controls& S)
     Animation_Role& anim = Animation_Screen();
     Check_Parameters(anim);
     Picture_Canvas pic(*S.Picture1);
-    Drawing_Setup(pic, Ticked(S.chk_autoscale));
+    Drawing_Setup(pic, Ticked(S.chk_autoscale) && !(Is_Animation_Screen(S) && anim.Window_Held));
     Trap_Errors("Animate_Setup", [&] {
         Has_Header header;
         header.lbl_Header = anim.lbl_Header;
@@ -113,9 +118,10 @@ void Animate(Linkage_Controls& S, const std::function<void()>& hold)
         store().Step_Number = 0;
         Picture_Canvas pic(*S.Picture1);
         Axes(pic);
-        if (&S == static_cast<Linkage_Controls*>(&Animation_Screen())) Show_Step_Labels(Animation_Screen(), false);
+        if (Is_Animation_Screen(S)) Show_Step_Labels(Animation_Screen(), false);
         auto sleep = [] { std::this_thread::sleep_for(Delay_Time(store().Anim_Speed)); };
-        Animate_Cycles(pic, Show_Points(), hold ? hold : std::function<void()>(sleep));
+        Animate_Cycles(pic, Show_Points(), hold ? hold : std::function<void()>(sleep),
+                       Is_Animation_Screen(S) ? &Animation_Screen().Step_Shown : nullptr);
     });
 }
 
@@ -138,6 +144,7 @@ void Step(Linkage_Controls& S, int16_t& i)
         const std::optional<std::string> caption = Step_Label_Text(i);
         if (caption && anim.lbl_StepNumber) anim.lbl_StepNumber->setText(QString::fromStdString(*caption));
         DrawLinkage(S, i);
+        if (Is_Animation_Screen(S)) anim.Step_Shown = i;
     });
 }
 

@@ -21,6 +21,8 @@ struct Animation_Controls {
     QScrollBar* hsc_speed = nullptr;
     QLineEdit* txt_Cycles = nullptr;
     QLabel* lbl_Header = nullptr;
+    int16_t Step_Shown = -1;     // the position the picture shows (-1: none)
+    bool Window_Held = false;   // the drawing keeps its window whatever Autoscale says
 };
 
 struct Animation_Role : Linkage_Controls, Animation_Controls {};

@@ -44,16 +44,19 @@ TEST_F(Drag_Rules, TheMouseGivesDistanceAndAngleFromJointAOnLinkThree)
     EXPECT_DOUBLE_EQ(p.angle, -180);
 }
 
-TEST_F(Drag_Rules, TheReferenceStepIsTheCounterUntilItPassesTheLastStep)
+TEST_F(Drag_Rules, TheReferenceStepIsThePositionShownWhateverTheCounterSays)
 {
     s.Num_Steps = 36;
-    s.Step_Number = 36;
-    EXPECT_EQ(Drag_Reference_Step(), 36);
-    s.Step_Number = 37;
-    EXPECT_EQ(Drag_Reference_Step(), 0);
+    for (int i = 0; i <= 36; ++i) s.Step_Valid(i) = -1;
+    s.Step_Number = 10;  // one past the step drawn after stepping
+    EXPECT_EQ(Drag_Reference_Step(9), 9);
+    EXPECT_EQ(Drag_Reference_Step(36), 36);
+    EXPECT_EQ(Drag_Reference_Step(-1), -1);  // nothing shown
+    EXPECT_EQ(Drag_Reference_Step(37), -1);
+    s.Step_Valid(9) = 0;  // a position that did not assemble has no link 3
+    EXPECT_EQ(Drag_Reference_Step(9), -1);
     s.Num_Steps = 1024;
-    s.Step_Number = 1025;  // past the result arrays
-    EXPECT_EQ(Drag_Reference_Step(), 0);
+    EXPECT_EQ(Drag_Reference_Step(1025), -1);  // past the result arrays
 }
 
 TEST(Run_Warning, EightLinesEachEndedByACarriageReturnWithTwoEmptyLines)

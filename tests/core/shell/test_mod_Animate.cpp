@@ -147,30 +147,43 @@ TEST_F(Linkage_Drawing, AutoscaleOffBeforeAnyScalingLeavesAWindowOfNothing)
     EXPECT_FLOAT_EQ(s.Size_Pivot, 5.625f * 0.03f);
 }
 
-// Points kept in centimetres, lengths in metres: the ground link and the margin widen the
-// window in metres, while the drawing puts O5 at the ground length in centimetres.
-TEST_F(Linkage_Drawing, CentimetreSystemMixesMetresIntoTheWindowAndDrawsInCentimetres)
+// Points kept in centimetres or millimetres, lengths in metres: the drawing is the metre
+// system's drawing scaled by 100 or 1000, the ground pivot and the margin included.
+TEST_F(Linkage_Drawing, CentimetreAndMillimetreDrawingsAreTheMetreDrawingScaled)
 {
     Model_Store& s = store();
-    s.Unit_System = 4;
-    s.Link1_Length = 0.04f;
-    s.Link_Lengths(1) = 0.04f;
-    s.Link_Lengths(2) = 0.01f;
-    s.Link_Lengths(3) = 0.025f;
-    s.Link_Lengths(4) = 0.025f;
+    // Ground 4 reaches beyond every point, so O5 and the margin decide the window's right side.
     Put(0, {1, 0}, {3.5f, 0}, {3, 2}, {2, 3});
     Put(1, {1, 1}, {3.5f, 1}, {2, 2.5f}, {1, 2});
-    Recording_Canvas pic;
-    Drawing_Setup(pic, true);
-    const float margin = 0.1f / 4 * 0.25f;
-    EXPECT_FLOAT_EQ(s.Window_Min, 0 - margin);  // the ground's 0 is the lowest value
-    EXPECT_FLOAT_EQ(s.Window_Max, 3.5f + margin);  // not widened to O5 at 4 cm
-    pic.ops.clear();
-    Drawpivots(pic);
-    ASSERT_EQ(pic.Of("Circle").size(), 4u);
-    EXPECT_FLOAT_EQ(pic.Of("Circle")[2].a, 4);
-    s.Unit_System = 5;
-    EXPECT_FLOAT_EQ(Ground_X(), 40);
+    struct Drawing {
+        float window_min, window_max, o5, pivot;
+    };
+    auto draw = [&](int16_t units) {
+        s.Unit_System = units;
+        Recording_Canvas pic;
+        Drawing_Setup(pic, true);
+        pic.ops.clear();
+        Drawpivots(pic);
+        return Drawing{s.Window_Min, s.Window_Max, pic.Of("Circle").at(2).a, s.Size_Pivot};
+    };
+    const Drawing metres = draw(3);
+    // Points from 0 to 3.5 and the ground to 4, with a margin of (4+1+2.5+2.5)/4/4 = 0.625.
+    EXPECT_FLOAT_EQ(metres.window_min, -0.625f);
+    EXPECT_FLOAT_EQ(metres.window_max, 4.625f);
+    for (int16_t units : {4, 5}) {
+        const float k = units == 4 ? 100.0f : 1000.0f;
+        for (int i = 0; i <= 1; ++i)
+            for (int r = 0; r <= 3; ++r)
+                for (int xy = 0; xy <= 1; ++xy) s.Position_Data(i, r, xy) *= k;
+        const Drawing scaled = draw(units);
+        EXPECT_FLOAT_EQ(scaled.window_min, metres.window_min * k) << units;
+        EXPECT_FLOAT_EQ(scaled.window_max, metres.window_max * k) << units;
+        EXPECT_FLOAT_EQ(scaled.o5, metres.o5 * k) << units;
+        EXPECT_FLOAT_EQ(scaled.pivot, metres.pivot * k) << units;
+        for (int i = 0; i <= 1; ++i)
+            for (int r = 0; r <= 3; ++r)
+                for (int xy = 0; xy <= 1; ++xy) s.Position_Data(i, r, xy) /= k;
+    }
 }
 
 TEST_F(Linkage_Drawing, HiddenLinksLeaveOnlyTheCouplerPointMarks)

@@ -377,20 +377,37 @@ private slots:
         Calculate();
         Model_Store& s = store();
         frm_Animate& f = Open();
-        // The counter stands at 1: link 3 of position 1 is the reference.
-        const QPointF a = Point(1, 0);
-        const QPointF target = a + QPointF(0.7, 0.9);
-        Drag_To(f, target.x(), target.y(), Qt::LeftButton, Qt::ShiftModifier);
-        const double theta3 = std::atan2(Point(1, 2).y() - a.y(), Point(1, 2).x() - a.x()) * 180 / M_PI;
-        double angle = std::atan2(0.9, 0.7) * 180 / M_PI - theta3;
-        // Taken to 3 decimals; the boxes then show the model at their own decimals.
-        QVERIFY(std::fabs(s.Coupler_Dist - std::hypot(0.7, 0.9)) < 1e-3);
-        QVERIFY(std::fabs(std::remainder(s.Coupler_Angle_Deg - angle, 360.0)) < 1e-3);
-        QCOMPARE(f.txt_Linkout[8]->text(), QString::fromStdString(FNRoundStr(s.Coupler_Angle_Deg, 2)));
-        // Recalculated: at position 1 the coupler point now lies where the mouse was.
-        QVERIFY(QLineF(Point(1, 3), target).length() < 2e-3);
-        QCOMPARE(f.lbl_StepNumber->text(), QString("10.0"));
-        QCOMPARE(s.Step_Number, int16_t(2));
+        // Stepped to 90 degrees: position 9 on show, the counter one past it. Link 3 of the
+        // position shown is the reference.
+        for (int i = 1; i <= 9; ++i) QTest::mouseClick(f.cmd_Step, Qt::LeftButton);
+        QCOMPARE(f.lbl_StepNumber->text(), QString("90.0"));
+        QCOMPARE(s.Step_Number, int16_t(10));
+        QVERIFY(f.chk_autoscale->isChecked());
+        const float window_min = s.Window_Min, window_max = s.Window_Max;
+        const QPointF a = Point(9, 0);
+        const double theta3 = std::atan2(Point(9, 2).y() - a.y(), Point(9, 2).x() - a.x()) * 180 / M_PI;
+        // Two moves of one drag: the point follows the pointer, the window stays.
+        for (const QPointF offset : {QPointF(0.7, 0.9), QPointF(-0.5, 1.1)}) {
+            const QPointF target = a + offset;
+            Drag_To(f, target.x(), target.y(), Qt::LeftButton, Qt::ShiftModifier);
+            double angle = std::atan2(offset.y(), offset.x()) * 180 / M_PI - theta3;
+            // Taken to 3 decimals; the boxes then show the model at their own decimals.
+            QVERIFY(std::fabs(s.Coupler_Dist - std::hypot(offset.x(), offset.y())) < 1e-3);
+            QVERIFY(std::fabs(std::remainder(s.Coupler_Angle_Deg - angle, 360.0)) < 1e-3);
+            QCOMPARE(f.txt_Linkout[8]->text(), QString::fromStdString(FNRoundStr(s.Coupler_Angle_Deg, 2)));
+            // Recalculated: the position shown is still 9, its coupler point where the mouse is.
+            QVERIFY(QLineF(Point(9, 3), target).length() < 2e-3);
+            QCOMPARE(f.lbl_StepNumber->text(), QString("90.0"));
+            QCOMPARE(s.Step_Number, int16_t(10));
+            QCOMPARE(s.Window_Min, window_min);
+            QCOMPARE(s.Window_Max, window_max);
+        }
+        // Letting the button go ends the drag: the next drawing fits the new motion again.
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), f.Picture1->mapToGlobal(QPointF(5, 5)),
+                            Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
+        QApplication::sendEvent(f.Picture1, &release);
+        QTest::mouseClick(f.cmd_Step, Qt::LeftButton);
+        QVERIFY(s.Window_Max != window_max || s.Window_Min != window_min);
 
         const float dist = s.Coupler_Dist;
         const QString box = f.txt_Linkout[7]->text();
@@ -414,14 +431,14 @@ private slots:
         QCOMPARE(user.boxes.size(), size_t(1));
         frm_Animate& f = Open();
         for (int k = 1; k <= 5; ++k) {
-            const QPointF a = Point(Drag_Reference_Step(), 0);
+            const QPointF a = Point(0, 0);  // position 0 on show throughout
             Drag_To(f, a.x() + 0.1 * k, a.y() + 0.5, Qt::LeftButton, Qt::ShiftModifier);
         }
         QCOMPARE(user.boxes.size(), size_t(1));
         QVERIFY(s.Cannot_Connect && s.Calc_Done);
         QVERIFY(std::fabs(s.Coupler_Dist - std::hypot(0.5, 0.5)) < 1e-3);
-        // Counter moved onto a position that does not assemble: no link 3 to measure from.
-        s.Step_Number = 8;
+        // A position on show that does not assemble: no link 3 to measure from.
+        f.hsc_step->setValue(8);
         Drag_To(f, 1, 1, Qt::LeftButton, Qt::ShiftModifier);
         QVERIFY(std::fabs(s.Coupler_Dist - std::hypot(0.5, 0.5)) < 1e-3);
 
@@ -431,6 +448,39 @@ private slots:
         QCOMPARE(user.boxes.size(), size_t(2));
         QCOMPARE(user.boxes[1].style, Msg::Exclamation);
         QVERIFY(user.boxes[1].prompt.rfind("This linkage cannot connect at some positions\r", 0) == 0);
+
+        // Abort at the first position that cannot connect: nothing that needs results is offered
+        // and nothing of the broken-off run is drawn, until a calculation completes.
+        auto offered = [&] {
+            return f.cmd_Run->isEnabled() && f.cmd_Step->isEnabled() && f.cmd_Reset->isEnabled() &&
+                   f.cmd_Done->isEnabled() && f.hsc_step->isEnabled() && Form<frm_HomeScreen>().cmd_Animate->isEnabled();
+        };
+        auto blank = [&] {
+            QImage white(f.Picture1->Image().size(), f.Picture1->Image().format());
+            white.fill(0xFFFFFFFF);
+            return f.Picture1->Image() == white;
+        };
+        user.Answer(Msg::Ans_Abort);
+        QTest::mouseClick(f.cmd_Recalc, Qt::LeftButton);
+        QVERIFY(user.All_Used());
+        QVERIFY(!s.Calc_Done);
+        for (QWidget* w : {static_cast<QWidget*>(f.cmd_Run), static_cast<QWidget*>(f.cmd_Step),
+                           static_cast<QWidget*>(f.cmd_Reset), static_cast<QWidget*>(f.cmd_Done),
+                           static_cast<QWidget*>(f.hsc_step)})
+            QVERIFY(!w->isEnabled());
+        QVERIFY(!Form<frm_HomeScreen>().cmd_Animate->isEnabled());
+        f.mnu_Redraw->trigger();
+        f.hsc_step->setValue(3);
+        QVERIFY(blank());
+        const float kept = s.Coupler_Dist;
+        Drag_To(f, 1, 1, Qt::LeftButton, Qt::ShiftModifier);
+        QCOMPARE(s.Coupler_Dist, kept);
+        f.Hide();
+        f.Show_Modeless();  // as after the help window: still nothing to show
+        QVERIFY(!offered() && blank());
+        user.Answer(Msg::Ans_Ignore);
+        QTest::mouseClick(f.cmd_Recalc, Qt::LeftButton);
+        QVERIFY(s.Calc_Done && offered() && !blank());
     }
 
     // The screen as a user meets it: the speed bar where the model's speed puts it, even after the

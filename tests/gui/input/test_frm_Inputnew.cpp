@@ -86,6 +86,14 @@ bool Circle_Top_Has(Picture_Box* pic, double x, double world_y, double r, QRgb c
     return false;
 }
 
+// Whether the picture shows nothing: white all over.
+bool Blank(Picture_Box* pic)
+{
+    QImage white(pic->Image().size(), pic->Image().format());
+    white.fill(0xFFFFFFFF);
+    return pic->Image() == white;
+}
+
 float Px(int i, int row) { return store().Position_Data(i, row, 0); }
 float Py(int i, int row) { return store().Position_Data(i, row, 1); }
 
@@ -280,7 +288,27 @@ private slots:
         QVERIFY(user.boxes[1].prompt.rfind("Linkage cannot connect", 0) == 0);
         QVERIFY(!store().Calc_Done);
         QCOMPARE(f.lbl_Grashof->text(), QString("Non-Grashof"));
-        QVERIFY(f.cmd_Done->isEnabled());
+        // Nothing that needs results is offered, and nothing of the broken-off run is drawn.
+        auto nothing_offered = [&] {
+            for (QPushButton* b : {f.cmd_Animate, f.cmd_Done, f.cmd_Step, f.cmd_Reset})
+                if (b->isEnabled()) return false;
+            return Blank(f.Picture1) && !f.mnu_Redraw->isEnabled() && !Form<frm_HomeScreen>().cmd_Animate->isEnabled();
+        };
+        QVERIFY(nothing_offered());
+
+        // A run that raises (an overflow at the first position) offers nothing either.
+        Type(f.txt_Linkout[2], "2.5");
+        Type(f.txt_Linkout[3], "2.5");
+        QTest::mouseClick(f.cmd_Calc, Qt::LeftButton);
+        QVERIFY(store().Calc_Done && f.cmd_Animate->isEnabled() && f.cmd_Reset->isEnabled());
+        user.Answer(Msg::Ans_Ok);  // the non-Grashof warning
+        user.Answer(Msg::Ans_Ok);  // the overflow
+        Type(f.txt_Linkout[0], "1e30");
+        QTest::mouseClick(f.cmd_Calc, Qt::LeftButton);
+        QVERIFY(user.All_Used());
+        QVERIFY(user.boxes.back().prompt.rfind("Error 6 ", 0) == 0);
+        QVERIFY(!store().Calc_Done);
+        QVERIFY(nothing_offered());
     }
 
     void autocalc_recalculates_on_every_commit()
@@ -385,6 +413,19 @@ private slots:
         QCOMPARE(user.boxes.size(), size_t(1));
         QVERIFY(user.boxes[0].prompt.rfind("Link lengths must be positive", 0) == 0);
         QCOMPARE(store().Link1_Length, 0.02f);
+        // The box shows the positive value, so the message comes once: leaving the box for
+        // Calculate and the calculation itself read it again without a word.
+        QCOMPARE(f.txt_Linkout[0]->text(), QString("2"));
+        Type(f.txt_Linkout[0], "250");
+        user.Answer(Msg::Ans_Ok);
+        Type(f.txt_Linkout[1], "-100");
+        QCOMPARE(user.boxes.size(), size_t(2));
+        QCOMPARE(f.txt_Linkout[1]->text(), QString("100"));
+        QTest::mouseClick(f.cmd_Calc, Qt::LeftButton);
+        QVERIFY(user.All_Used());
+        QCOMPARE(user.boxes.size(), size_t(2));
+        QCOMPARE(store().Link2_Length, 1.0f);
+        QVERIFY(store().Calc_Done);
     }
 
     void too_many_angle_steps_are_refused_and_never_reached()
@@ -476,16 +517,9 @@ private slots:
         frm_Inputnew& f = Screen_();
         QVERIFY(f.Timer1.Enabled());  // armed by the activation
         QTest::mouseClick(f.cmd_Calc, Qt::LeftButton);
-        auto blank = [&] {
-            const QImage& img = f.Picture1->Image();
-            for (int y = 0; y < img.height(); y += 3)
-                for (int x = 0; x < img.width(); x += 3)
-                    if (img.pixel(x, y) != 0xFFFFFFFF) return false;
-            return true;
-        };
-        QVERIFY(!blank());
+        QVERIFY(!Blank(f.Picture1));
         f.Timer1.Tick();
-        QVERIFY(blank());
+        QVERIFY(Blank(f.Picture1));
         QVERIFY(!f.Timer1.Enabled());
         QVERIFY(store().Calc_Done);  // only the drawing goes
     }

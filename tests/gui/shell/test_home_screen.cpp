@@ -45,6 +45,31 @@ class Home_Screen_Test : public QObject {
         QVERIFY(input_shown);
     }
 
+    // What the input screen shows of the calculation mode and the initial conditions when the
+    // home screen's Input opens it, and after the user then picks Time Steps; `session` is what
+    // the user does after that, before leaving.
+    struct Initial_View {
+        int mode = 0;
+        QStringList angle_boxes, time_boxes;
+        bool operator==(const Initial_View&) const = default;
+    };
+    Initial_View Visit_Input(const std::function<void(frm_Inputnew&)>& session = {})
+    {
+        Initial_View view;
+        Later([&] {
+            frm_Inputnew& input = Form<frm_Inputnew>();
+            for (int i = 1; i <= 3; ++i)
+                if (input.opt_Calctype[i]->isChecked()) view.mode = i;
+            for (int i = 0; i <= 3; ++i) view.angle_boxes << input.txt_Initial[i]->text();
+            input.opt_Calctype[2]->click();
+            for (int i = 0; i <= 5; ++i) view.time_boxes << input.txt_Initial[i]->text();
+            if (session) session(input);
+            input.Hide();
+        });
+        home().cmd_Input->click();
+        return view;
+    }
+
     static bool Uniform(const QImage& image)
     {
         for (int y = 0; y < image.height(); ++y)
@@ -122,6 +147,15 @@ private slots:
     {
         Scripted_User user;
         Start_To_Home();
+        // A time-steps session: End 360 sec, Delta 10 sec, Alpha2 -5, Theta Zero 30.
+        const Initial_View start_up = Visit_Input([](frm_Inputnew& input) {
+            const char* const entries[] = {"0", "360", "10", "10", "-5", "30"};
+            for (int i = 0; i <= 5; ++i) input.txt_Initial[i]->setText(entries[i]);
+            input.cmd_Calc->click();
+        });
+        QCOMPARE(start_up.mode, 3);
+        QCOMPARE(store().Calc_Type, int16_t(2));
+        QVERIFY(store().Calc_Done);
         Load_Example(true);
 
         // No to saving, Cancel to the reset: nothing changes.
@@ -142,6 +176,9 @@ private slots:
         QCOMPARE(store().Model_Title, std::string(""));
         QVERIFY(user.All_Used());
         Expect_Start_State();
+        // The calculation mode and the initial conditions are those of the start-up again.
+        QCOMPARE(store().Calc_Type, int16_t(3));
+        QVERIFY(Visit_Input() == start_up);
     }
 
     void save_as_then_open_restores_the_model()
