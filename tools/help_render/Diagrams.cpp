@@ -38,6 +38,7 @@ public:
     }
     QPointF At(P2 w) const { return {ox_ + scale_ * w.x, oy_ - scale_ * w.y}; }
     double Px(double world) const { return world * scale_; }
+    double World(double px) const { return px / scale_; }
     QPainter& Painter() { return p_; }
 
     void Line(P2 a, P2 b, QColor c, double width, Qt::PenStyle style = Qt::SolidLine)
@@ -209,7 +210,8 @@ QImage Linkage_Diagram()
 
     // Axes from O2.
     s.Arrow({-1.3, 0}, {4.0, 0}, QColor(120, 120, 120), 2);
-    s.Arrow({0, -0.5}, {0, 3.25}, QColor(120, 120, 120), 2);
+    // The y axis stops above the caption under the drawing.
+    s.Arrow({0, -0.3}, {0, 3.25}, QColor(120, 120, 120), 2);
     s.Text({4.0, 0}, "x", QColor(90, 90, 90), 0, 30);
     s.Text({0, 3.25}, "y", QColor(90, 90, 90), 24, 0);
 
@@ -236,7 +238,7 @@ QImage Linkage_Diagram()
 
     // Angle references and arcs.
     s.Line(A, A + P2{0.95, 0}, Angle_Col, 2, Qt::DotLine);
-    s.Line(C, C + P2{0.75, 0}, Angle_Col, 2, Qt::DotLine);
+    s.Line(C, C + P2{0.62, 0}, Angle_Col, 2, Qt::DotLine);
     s.Line(O5, O5 + P2{0.75, 0}, Angle_Col, 2, Qt::DotLine);
     s.Arc(O2, 0.38, 0, th2, Angle_Col);
     s.Text(O2 + Polar(0.58, th2 / 2), "θ2", Angle_Col, 0, 0, true);
@@ -244,8 +246,9 @@ QImage Linkage_Diagram()
     s.Text(O5 + Polar(0.5, th5 / 2 - 12), "θ5", Angle_Col, 0, 0, true);
     s.Arc(A, 0.7, 0, th3, Angle_Col);
     s.Text(A + Polar(0.9, th3 / 2), "θ3", Angle_Col, 0, 0, true);
-    s.Arc(C, 0.5, 0, th4, Angle_Col);
-    s.Text(C + Polar(0.72, th4 / 2 + 10), "θ4", Angle_Col, 0, 0, true);
+    // θ4 inside its arc: outside it the rocker's name stands.
+    s.Arc(C, 0.45, 0, th4, Angle_Col);
+    s.Text(C + Polar(0.27, 55), "θ4", Angle_Col, 0, 0, true);
     s.Arc(A, 1.25, th3, th3 + delta, Angle_Col);
     s.Text(A + Polar(1.45, th3 + delta / 2), "δ", Angle_Col, 0, 0, true);
 
@@ -267,8 +270,9 @@ QImage Linkage_Diagram()
     s.Text(O5, "O5", Qt::black, 74, 34, true);
     s.Text(A, "A  (joint 2-3)", Qt::black, -200, -14, true);
     s.Text(B, "B  (joint 3-4)", Qt::black, 200, -12, true);
-    s.Text(C, "C  (joint 4-5)", Qt::black, 200, 16, true);
-    s.Text(P, "P  (coupler point)", Qt::black, 0, -44, true);
+    // Below the reference line of θ4, and P's name clear of the y axis.
+    s.Text(C, "C  (joint 4-5)", Qt::black, 200, 52, true);
+    s.Text(P, "P  (coupler point)", Qt::black, 140, -44, true);
 
     s.Text({1.25, -0.52}, "Links 2 and 5 are geared:  θ5 = λ·θ2 + φ", Qt::black, 0, 0);
     return image;
@@ -283,20 +287,32 @@ QImage Gear_Diagram()
     const QColor gear(0, 150, 60), frame(90, 90, 90), force(200, 30, 30), action(230, 120, 120);
     const double W = 0.8;  // the length that draws W
 
-    // The mesh force on a gear at its contact point P, drawn for W > 0: the tangential part along
-    // the common tangent, the radial part W tan 20° along the line of centres (sign: +1 away from
-    // the gear's centre to the right), both adding up along the line of action.
+    // The mesh force on a gear at its contact point, drawn for W > 0: the tangential part along
+    // the common tangent, the radial part W tan 20° along the line of centres towards the gear's own
+    // centre (a tooth pushes, never pulls), both adding up along the line of action. Each radial
+    // arrow lies inside its gear and is named there.
     struct Mesh {
         P2 at;
-        double up, out;  // senses of the tangential and radial parts
+        double up, in;  // senses of the tangential part (+1 up) and the radial part (+1 to the right)
     };
     auto draw_mesh = [&](const Mesh& m) {
-        const P2 tip = m.at + P2{m.out * t * W, m.up * W};
+        const P2 tip = m.at + P2{m.in * t * W, m.up * W};
         s.Line(m.at - 0.35 * (tip - m.at), m.at + 1.3 * (tip - m.at), action, 2, Qt::DashLine);
         s.Line(m.at + P2{0, -1.05 * W}, m.at + P2{0, 1.05 * W}, frame, 1.5, Qt::DotLine);
         s.Arrow(m.at, m.at + P2{0, m.up * W}, force, 2);
-        s.Arrow(m.at, m.at + P2{m.out * t * W, 0}, force, 2);
+        s.Arrow(m.at, m.at + P2{m.in * t * W, 0}, force, 2);
         s.Arrow(m.at, tip, force, 4);
+    };
+    // The radial part's name along its arrow, on the side away from the tangential part, just
+    // clear of the tangent at the contact.
+    auto name_radial = [&](const Mesh& m) {
+        const QString name = "W·tan 20°";
+        const int pixels = 24;  // small enough to sit inside the small gear 5 of the idler train
+        QFont font("DejaVu Sans");
+        font.setPixelSize(pixels);
+        const QSizeF size = QFontMetricsF(font).size(0, name);
+        const P2 centre{m.in * s.World(size.width() / 2 + 14), -m.up * s.World(size.height() / 2 + 6)};
+        s.Label(m.at + centre, name, force, false, pixels);
     };
     auto draw_gears = [&](P2 O2, P2 O5, double r2, double r5) {
         s.Line(O2, O5, frame, 3, Qt::DashLine);
@@ -308,18 +324,20 @@ QImage Gear_Diagram()
         s.Line(O5, O5 + Polar(r5, -45), Qt::black, 2);
     };
 
-    // λ = −2: gears 2 and 5 mesh at (r2, 0); gear 2 takes (W tan 20°, W), gear 5 the opposite.
+    // λ = −2: gears 2 and 5 mesh at (r2, 0); gear 2 takes (-W tan 20°, W), gear 5 the opposite.
     {
         const double r5 = f / 3, r2 = f - r5;
         const P2 O2{0, 0}, O5{f, 0}, P{r2, 0};
         draw_gears(O2, O5, r2, r5);
-        draw_mesh({P, +1, +1});
-        draw_mesh({P, -1, -1});
-        s.Arc(P, 0.6 * W, 90, 90 - pressure, force, false);
-        s.Label(P + Polar(0.6 * W, 80) + P2{0.2, 0.05}, "20°", force, false, 28);
-        s.Label(P + P2{0.1, 1.2 * W}, "W on gear 2", force);
-        s.Label(P + P2{-0.1, -1.2 * W}, "W on gear 5", force);
-        s.Label(P + P2{t * W + 0.45, -0.17}, "W·tan 20°", force, false, 28);
+        const Mesh on2{P, +1, -1}, on5{P, -1, +1};
+        draw_mesh(on2);
+        draw_mesh(on5);
+        s.Arc(P, 0.6 * W, 90, 90 + pressure, force, false);
+        s.Label(P + Polar(0.6 * W, 100) + P2{-0.2, 0.05}, "20°", force, false, 28);
+        s.Label(P + P2{-0.1, 1.2 * W}, "W on gear 2", force);
+        s.Label(P + P2{0.1, -1.2 * W}, "W on gear 5", force);
+        name_radial(on2);
+        name_radial(on5);
         s.Label(O2, "O2", Qt::black, true);
         s.Label(O5, "O5", Qt::black, true);
         s.Label(O2 + Polar(r2 * 0.55, -135), "r2");
@@ -327,15 +345,18 @@ QImage Gear_Diagram()
         s.Label({f / 2, -1.8}, "λ = −2: direct mesh", Qt::black, true);
     }
     // λ = +2: gears of two thirds the radii mesh with an idler on the frame; both take W
-    // downwards, the radial parts push each away from its own centre, the pivot holds 2 W.
+    // downwards, each radial part pushes its gear towards its own centre, the pivot holds 2 W.
     {
         const double x0 = 5.3, r5 = f / 3 / 1.5, r2 = (f - f / 3) / 1.5, ri = (f - r5 - r2) / 2;
         const P2 O2{x0, 0}, O5{x0 + f, 0}, I{x0 + r2 + ri, 0};
         draw_gears(O2, O5, r2, r5);
         s.Circle(I, ri, gear, 4, QColor(0, 150, 60, 30));
         s.Pin(I, QColor(200, 200, 200));
-        draw_mesh({O2 + P2{r2, 0}, -1, +1});
-        draw_mesh({O5 - P2{r5, 0}, -1, -1});
+        const Mesh on2{O2 + P2{r2, 0}, -1, -1}, on5{O5 - P2{r5, 0}, -1, +1};
+        draw_mesh(on2);
+        draw_mesh(on5);
+        name_radial(on2);
+        name_radial(on5);
         s.Label(O2 + P2{r2 - 0.75, -1.45 * W}, "W on gear 2", force);
         s.Label(O5 + P2{0.75 - r5, -1.45 * W}, "W on gear 5", force);
         s.Label(I + P2{0, 0.9}, "idler, pivot on the frame", gear);

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
+#include <QTextList>
 #include <QTextTable>
 #include <algorithm>
 #include <limits>
@@ -87,8 +88,8 @@ public:
         return Last_Block(table->cellAt(row - 1, 0)).blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter;
     }
 
-    // What a heading must share its page with: the first line after it, or a table's header
-    // and first row.
+    // What a heading or an introducing sentence must share its page with: the first two lines
+    // after it (of one block or two), or a table's header and first row.
     Extent Lead(const QTextBlock& next) const
     {
         if (QTextTable* table = QTextCursor(next).currentTable()) {
@@ -96,7 +97,51 @@ public:
             if (table->rows() > 1) e.Add(Row(table, 1));
             return e;
         }
-        return Lines(next, 0, 0);
+        Extent e = Lines(next, 0, 1);
+        const QTextLayout* layout = next.layout();
+        const QTextBlock after = next.next();
+        if (layout && layout->lineCount() < 2 && after.isValid() && !QTextCursor(after).currentTable() &&
+            after.blockFormat().headingLevel() == 0) {
+            e.Add(Lines(after, 0, 0));
+        }
+        return e;
+    }
+
+    // How many lines the last page holds, a table row counting as one.
+    int Last_Page_Lines() const
+    {
+        const int last = doc_.pageCount() - 1;
+        int lines = 0;
+        for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
+            if (QTextTable* table = QTextCursor(b).currentTable()) {
+                for (int r = 0; r < table->rows(); ++r) {
+                    const Extent row = Row(table, r);
+                    if (!row.Empty() && Page(row.top) == last) ++lines;
+                }
+                b = table->lastCursorPosition().block();
+                continue;
+            }
+            const QTextLayout* layout = b.layout();
+            for (int i = 0; layout && i < layout->lineCount(); ++i) {
+                if (Page(Lines(b, i, i).top) == last) ++lines;
+            }
+        }
+        return lines;
+    }
+
+    // The first block outside a table with a line on the last page.
+    QTextBlock First_On_Last_Page() const
+    {
+        const int last = doc_.pageCount() - 1;
+        for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
+            if (QTextTable* table = QTextCursor(b).currentTable()) {
+                b = table->lastCursorPosition().block();
+                continue;
+            }
+            const Extent e = Lines(b);
+            if (!e.Empty() && Page(e.bottom - 0.5) == last) return b;
+        }
+        return {};
     }
 
 private:
@@ -127,18 +172,38 @@ bool Start_Page(const QTextBlock& b)
     return true;
 }
 
+bool In_Table(const QTextBlock& b) { return QTextCursor(b).currentTable() != nullptr; }
+
+// A paragraph that introduces what follows it: any paragraph just before a table, and one that
+// ends with a colon.
+bool Introduces(const QTextBlock& b)
+{
+    const QTextBlock next = b.next();
+    if (!b.isValid() || !next.isValid() || Is_Heading(b) || In_Table(b) || b.textList()) return false;
+    return In_Table(next) || b.text().trimmed().endsWith(':');
+}
+
 // Where a page must start to take a block over with what leads to it: the headings above it, and
-// above a table also one short paragraph that introduces it.
+// the paragraph that introduces it.
 QTextBlock Lead_In(QTextBlock b)
 {
-    const bool table = QTextCursor(b).currentTable() != nullptr;
-    QTextBlock before = b.previous();
-    if (table && before.isValid() && !Is_Heading(before) && !QTextCursor(before).currentTable() &&
-        before.layout()->lineCount() <= 2 && Is_Heading(before.previous())) {
-        b = before;
-    }
+    if (Introduces(b.previous())) b = b.previous();
     while (Is_Heading(b.previous())) b = b.previous();
     return b;
+}
+
+// The last item of a list of two or more.
+bool Last_Item(const QTextBlock& b)
+{
+    const QTextList* list = b.textList();
+    return list && list->count() >= 2 && list->item(list->count() - 1) == b;
+}
+
+// Where a page must start to take a block over whole: a list's last item goes with the one before
+// it, so that a later break does not leave it alone.
+QTextBlock Keep_Start(const QTextBlock& b)
+{
+    return Lead_In(Last_Item(b) ? b.textList()->item(b.textList()->count() - 2) : b);
 }
 
 // Finds where the layout breaks a rule, the first place in the document; with fix, puts the page
@@ -175,6 +240,33 @@ bool Next_Break(const Page_Layout& pages, QTextDocument& doc, QStringList& unmet
             b = last;
             continue;
         }
+        // An introducing sentence shares its page with the start of what it introduces.
+        if (Introduces(b)) {
+            Extent both = pages.Lines(b, b.layout()->lineCount() - 1);
+            both.Add(pages.Lead(b.next()));
+            if (!pages.One_Page(both)) {
+                if (fix && Lead_In(b) != doc.begin() && Start_Page(Lead_In(b))) return true;
+                unmet << QStringLiteral("an introducing sentence apart from what it introduces: \"%1\"").arg(b.text());
+            }
+        }
+        // A paragraph cut by the foot of a page leaves at least two lines on either side.
+        if (const QTextLayout* layout = b.layout(); layout && layout->lineCount() > 1 && !pages.One_Page(pages.Lines(b))) {
+            const int page = pages.Page(pages.Lines(b, 0, 0).top);
+            int before = 0;
+            while (before < layout->lineCount() && pages.Page(pages.Lines(b, before, before).top) == page) ++before;
+            if (before < 2 || layout->lineCount() - before < 2) {
+                if (fix && Keep_Start(b) != doc.begin() && Start_Page(Keep_Start(b))) return true;
+                unmet << QStringLiteral("a paragraph cut with one line on a page: \"%1\"").arg(b.text());
+            }
+        }
+        // The last item of a list does not start a page alone: the one before it goes over too.
+        if (Last_Item(b)) {
+            const QTextBlock before = b.textList()->item(b.textList()->count() - 2);
+            if (pages.Page(pages.Lines(b, 0, 0).top) != pages.Page(pages.Lines(before).bottom - 0.5)) {
+                if (fix && Lead_In(before) != doc.begin() && Start_Page(Lead_In(before))) return true;
+                unmet << QStringLiteral("the last item of a list alone on a page: \"%1\"").arg(b.text());
+            }
+        }
         if (!Is_Heading(b) || !b.next().isValid()) continue;
         Extent both = pages.Lines(b);
         both.Add(pages.Lead(b.next()));
@@ -182,6 +274,15 @@ bool Next_Break(const Page_Layout& pages, QTextDocument& doc, QStringList& unmet
         const QTextBlock top = Lead_In(b);
         if (fix && top != doc.begin() && Start_Page(top)) return true;
         unmet << QStringLiteral("a heading apart from its text: \"%1\"").arg(b.text());
+    }
+    // A last page holds at least three lines: the paragraph it ends, or the one before, goes over.
+    if (doc.pageCount() > 1 && pages.Last_Page_Lines() < 3) {
+        QTextBlock first = pages.First_On_Last_Page();
+        if (first.isValid() && pages.Page(pages.Lines(first).top) == doc.pageCount() - 1) first = first.previous();
+        if (fix && first.isValid() && !In_Table(first) && Keep_Start(first) != doc.begin() && Start_Page(Keep_Start(first))) {
+            return true;
+        }
+        unmet << QStringLiteral("a last page of %1 line(s)").arg(pages.Last_Page_Lines());
     }
     return false;
 }
