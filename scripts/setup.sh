@@ -4,7 +4,8 @@ set -euo pipefail
 pkgs=(cmake ninja-build g++ pkg-config
       qt6-base-dev qt6-pdf-dev libgl-dev
       libgtest-dev libgmock-dev googletest libbenchmark-dev
-      xvfb xauth openbox libxcb1-dev fonts-dejavu-core poppler-utils)
+      xvfb xauth openbox libxcb1-dev fonts-dejavu-core poppler-utils
+      xdg-utils libglib2.0-bin shared-mime-info)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

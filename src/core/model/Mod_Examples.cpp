@@ -233,8 +233,11 @@ void Convert_Model(float& FacLength, float& FacForce, float& FacTorque, float& F
         force(s.Ext_Force_Mag(k));
         s.Ext_Torque(k) = static_cast<float>(FNRound(s.Ext_Torque(k) * FacTorque, s.Dec_Torque));
     }
+    // Masses and inertias keep every digit a float holds: rounded to the system's three or four
+    // decimals, the small inertias of a linkage lose most of their value (0.006 in-lb-s^2 is
+    // 0.000678 kg-m^2) and do not come back when converted back.
     for (int j = 1; j <= 5; ++j) {
-        s.Link_Mass(j) = static_cast<float>(FNRound(s.Link_Mass(j) * FacMass, s.Dec_Mass));
-        s.Link_Inertia(j) = static_cast<float>(FNRound(s.Link_Inertia(j) * FacInertia, s.Dec_Inertia));
+        s.Link_Mass(j) = s.Link_Mass(j) * FacMass;
+        s.Link_Inertia(j) = s.Link_Inertia(j) * FacInertia;
     }
 }

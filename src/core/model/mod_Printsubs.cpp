@@ -116,7 +116,7 @@ void Derive_Model_Values(Model_Store& s)
 }
 }  // namespace
 
-bool Writefile(std::ostream& out)
+bool Writefile(std::ostream& out, const std::function<void()>& Put_In_Place)
 {
     return Trap_Errors("Writefile", [&] {
         Model_Store& s = store();
@@ -131,6 +131,7 @@ bool Writefile(std::ostream& out)
         out.write(w.Text().data(), static_cast<std::streamsize>(w.Text().size()));
         out.flush();
         if (!out) Raise(Err::Device_IO);
+        if (Put_In_Place) Put_In_Place();
         MsgBox("File was successfully written to \r" + s.File_Path, Msg::Ok_Only | Msg::Information);
     });
 }

@@ -114,5 +114,8 @@ void Multiprint(frm_PrintData& Form_, const Accepted_Functions& names)
             grid.Col(cell.col);
             grid.Text(cell.text);
         }
+        // A value is never cut: a column too narrow for its widest value is widened, and the grid
+        // scrolls sideways when the columns together are wider than the screen.
+        grid.Widen_Columns_To_Text();
     });
 }

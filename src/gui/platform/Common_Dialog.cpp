@@ -23,6 +23,17 @@ QString Qt_Filter_Entry(const std::pair<std::string, std::string>& f)
     if (desc.contains('(')) return desc;
     return desc + " (" + pattern + ")";
 }
+
+// The name with ".ext" added unless it ends with it already (in any case); a name that ends with
+// a dot gets the extension alone.
+std::string With_Extension(const std::string& path, const std::string& ext)
+{
+    if (ext.empty() || path.empty()) return path;
+    const QString name = QString::fromStdString(path);
+    const QString dotted = "." + QString::fromStdString(ext);
+    if (name.endsWith(dotted, Qt::CaseInsensitive)) return path;
+    return path + (path.back() == '.' ? ext : dotted.toStdString());
+}
 }  // namespace
 
 std::vector<std::pair<std::string, std::string>> Parse_Filter(const std::string& filter)
@@ -109,6 +120,7 @@ void Common_Dialog::Show_File(bool save)
             choice = dialog_presenter().Choose_File(r);
         }
         if (!choice) return Cancelled();
+        if (save) choice->path = With_Extension(choice->path, DefaultExt);
         if (save && (Flags & Cdl::Overwrite_Prompt) && QFileInfo::exists(QString::fromStdString(choice->path))) {
             std::string ask = choice->path + " already exists.\rDo you want to replace it?";
             if (MsgBox(ask, Msg::Yes_No | Msg::Exclamation | Msg::Default_Button2) != Msg::Ans_Yes) {

@@ -58,6 +58,10 @@ public:
     std::string FileName;  // in: the proposed name; out: the full path chosen
     int Flags = 0;
     bool CancelError = false;
+    // Save dialog: the extension (without its dot) that a chosen name gets unless it already ends
+    // with it, whatever other dots the name holds ("design v1.5" becomes "design v1.5.vsr"); the
+    // overwrite question is asked about the name with the extension.
+    std::string DefaultExt;
 
     void ShowOpen();
     void ShowSave();

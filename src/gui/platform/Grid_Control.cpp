@@ -25,6 +25,11 @@ Grid_Control::Grid_Control(QWidget* parent) : QTableWidget(parent)
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // Every row counts when a column is fitted to its text, not only the first thousand.
+    horizontalHeader()->setResizeContentsPrecision(-1);
+    verticalHeader()->setResizeContentsPrecision(-1);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     Cols(2);
     Rows(2);
 }
@@ -137,6 +142,15 @@ void Grid_Control::FixedAlignment(int32_t c, int16_t alignment)
     fixed_alignment_[static_cast<size_t>(c)] = alignment;
     for (int32_t r = 0; r < rowCount(); ++r)
         if (Is_Fixed(r, c)) Style_Cell(r, c);
+}
+
+void Grid_Control::Widen_Columns_To_Text()
+{
+    for (int32_t c = 0; c < columnCount(); ++c) {
+        // The width the view needs to draw the column's widest cell whole, margins and grid line included.
+        int needed = sizeHintForColumn(c);
+        if (needed > columnWidth(c)) setColumnWidth(c, needed);
+    }
 }
 
 int32_t Grid_Control::Width() const { return static_cast<int32_t>(std::lround(width() * Twips_Per_Pixel())); }

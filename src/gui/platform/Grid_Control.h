@@ -40,6 +40,9 @@ public:
     void FixedAlignment(int32_t c, int16_t alignment);
     // The control's width in twips.
     int32_t Width() const;
+    // Widens every column that is narrower than its widest cell, so that no cell's text is cut;
+    // columns wide enough keep their width. Columns wider together than the control scroll.
+    void Widen_Columns_To_Text();
 
     bool Is_Fixed(int32_t r, int32_t c) const { return r < fixed_rows_ || c < fixed_cols_; }
     // Twips per pixel on this screen.

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextBoundaryFinder>
+#include <algorithm>
 
 #include "platform/Mouse_Pointer.h"
 #include "platform/Qt_Text.h"
@@ -57,6 +60,34 @@ protected:
     }
 };
 
+// The text with a zero-width space between the characters of every piece that holds no line
+// break opportunity and is wider than `limit` pixels (a long file name or folder): such a piece
+// then wraps where the box ends instead of widening the box past the display or being cut.
+QString Breakable(const QString& text, const QFontMetrics& metrics, int limit)
+{
+    QString out;
+    QTextBoundaryFinder lines(QTextBoundaryFinder::Line, text);
+    qsizetype from = 0;
+    while (from < text.size()) {
+        qsizetype to = lines.toNextBoundary();
+        if (to < 0) to = text.size();
+        const QString piece = text.mid(from, to - from);
+        if (metrics.horizontalAdvance(piece) <= limit) {
+            out += piece;
+        } else {
+            QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, piece);
+            qsizetype at = 0;
+            for (qsizetype next = characters.toNextBoundary(); next > 0; next = characters.toNextBoundary()) {
+                if (at > 0) out += QChar(0x200B);
+                out += piece.mid(at, next - at);
+                at = next;
+            }
+        }
+        from = to;
+    }
+    return out;
+}
+
 Qt_Message_Presenter qt_presenter;
 Message_Presenter* presenter = &qt_presenter;
 }  // namespace
@@ -66,7 +97,10 @@ std::unique_ptr<QMessageBox> Build_Message_Box(const std::string& prompt, int st
     auto box = std::make_unique<Program_Box>();
     box->setWindowTitle(Message_Box_Title);
     box->setTextFormat(Qt::PlainText);
-    box->setText(Q_Text(prompt));
+    // The box may grow to half the display (at most 500 pixels) before its text wraps.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int limit = screen ? std::min(screen->availableGeometry().width() / 2, 500) : 500;
+    box->setText(Breakable(Q_Text(prompt), QFontMetrics(box->font()), limit));
     box->setIcon(Icon_Of(style));
     std::vector<SB> buttons = Buttons_Of(style);
     for (SB b : buttons) box->addButton(b);

@@ -61,6 +61,65 @@ bool Write_If_Changed(const QString& path, const QByteArray& contents)
     return file.commit();
 }
 
+// A group header line: "[name]" alone, surrounding blanks aside.
+bool Is_Group_Header(const QString& line)
+{
+    const QString t = line.trimmed();
+    return t.startsWith('[') && t.endsWith(']');
+}
+
+// The key of a "key=value" line ("" for comments, blank lines and headers).
+QString Key_Of(const QString& line)
+{
+    const QString t = line.trimmed();
+    if (t.isEmpty() || t.startsWith('#') || Is_Group_Header(t)) return {};
+    const qsizetype eq = t.indexOf('=');
+    return eq < 0 ? QString() : t.left(eq).trimmed();
+}
+
+// The contents of a key file with `key` set to `value` in `group`: the group and the key are
+// added when missing, a line already there for the key is replaced, everything else stays.
+QByteArray With_Key_Set(const QByteArray& contents, const QString& group, const QString& key, const QString& value)
+{
+    QStringList lines = QString::fromUtf8(contents).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    const QString entry = key + "=" + value;
+    const QString header = "[" + group + "]";
+    qsizetype group_at = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].trimmed() == header) {
+            group_at = i;
+            break;
+        }
+    if (group_at < 0) {
+        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty()) lines << "";
+        lines << header << entry;
+    } else {
+        qsizetype end = group_at + 1;
+        while (end < lines.size() && !Is_Group_Header(lines[end])) ++end;
+        qsizetype found = -1, last_entry = group_at;
+        for (qsizetype i = group_at + 1; i < end; ++i) {
+            if (!lines[i].trimmed().isEmpty()) last_entry = i;
+            if (found < 0 && Key_Of(lines[i]) == key) found = i;
+        }
+        if (found >= 0) {
+            lines[found] = entry;
+            // A repeated key would be ambiguous: the first one is ours, later ones go.
+            for (qsizetype i = end - 1; i > found; --i)
+                if (Key_Of(lines[i]) == key) lines.removeAt(i);
+        } else {
+            lines.insert(last_entry + 1, entry);
+        }
+    }
+    return (lines.join('\n') + '\n').toUtf8();
+}
+
+QByteArray Read_All(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void Start_Tool(const QString& program, const QString& folder)
 {
     QString tool = QStandardPaths::findExecutable(program);
@@ -152,6 +211,7 @@ bool Registry_Stand_In::Flush()
 
     bool mime_changed = false;
     bool desktop_changed = false;
+    bool list_changed = false;
     for (const auto& [document_class, patterns] : globs) {
         std::string slug = Slug(document_class);
         std::string mime_type = "application/x-" + slug;
@@ -174,18 +234,37 @@ bool Registry_Stand_In::Flush()
                         "MimeType=" + Desktop_Escaped(mime_type) + ";\n"
                         "NoDisplay=true\n"
                         "Terminal=false\n";
-        desktop_changed |= Write_If_Changed(root + "/applications/" + QString::fromStdString(slug) + ".desktop", entry.toUtf8());
+        const QString desktop_id = QString::fromStdString(slug) + ".desktop";
+        desktop_changed |= Write_If_Changed(root + "/applications/" + desktop_id, entry.toUtf8());
+
+        // The program is the type's default handler, as the open command makes it on the
+        // classic shell: file managers and xdg-open look it up in the user's mimeapps.list.
+        const std::string config_dir = Desktop_Config_Dir();
+        if (!config_dir.empty()) {
+            const QString list = QString::fromStdString(config_dir) + "/mimeapps.list";
+            list_changed |= Write_If_Changed(list, With_Key_Set(Read_All(list), "Default Applications",
+                                                QString::fromStdString(mime_type), desktop_id + ";"));
+        }
     }
     // The desktop's caches are rebuilt in the background; start-up does not wait for them.
     if (mime_changed) Start_Tool("update-mime-database", root + "/mime");
     if (desktop_changed) Start_Tool("update-desktop-database", root + "/applications");
-    return mime_changed || desktop_changed;
+    return mime_changed || desktop_changed || list_changed;
 }
 
 Registry_Stand_In& registry()
 {
     static Registry_Stand_In instance;
     return instance;
+}
+
+std::string Desktop_Config_Dir()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && xdg[0] == '/') return xdg;
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) return {};
+    return std::string(home) + "/.config";
 }
 
 std::string Desktop_Data_Dir()

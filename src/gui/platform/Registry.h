@@ -1,5 +1,6 @@
 // The registry stand-in: keys and values under the classes root, kept for the run, and realised on
-// this desktop as a freedesktop MIME type and a desktop entry for each registered document class.
+// this desktop as a freedesktop MIME type and a desktop entry for each registered document class,
+// the entry recorded as the type's default application in the user's mimeapps.list.
 #pragma once
 #include <cstdint>
 #include <map>
@@ -66,3 +67,5 @@ Registry_Stand_In& registry();
 
 // The user's data directory: XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
 std::string Desktop_Data_Dir();
+// The user's configuration directory: XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
+std::string Desktop_Config_Dir();

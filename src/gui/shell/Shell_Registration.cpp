@@ -31,11 +31,20 @@ std::string Lower(std::string s)
 
 std::string Open_Command(const std::string& program_path)
 {
-    // Quoted so that a folder with blanks stays one argument; the desktop's own escapes inside.
-    std::string quoted = "\"";
+    // The Desktop Entry rules for an Exec line: an argument holding a reserved character is
+    // enclosed in double quotes, inside which '"', '`', '$' and '\' take a backslash; a plain
+    // path stays unquoted, as the simpler launchers (xdg-open without a desktop, xdg-mime) take
+    // the first word of the line as it stands. A '%' is doubled either way. The file is %f.
+    const std::string reserved = " \t\n\"'\\><~|&;$*?#()`";
+    std::string percent_doubled;
     for (char c : program_path) {
+        percent_doubled += c;
+        if (c == '%') percent_doubled += '%';
+    }
+    if (program_path.find_first_of(reserved) == std::string::npos) return percent_doubled + " %f";
+    std::string quoted = "\"";
+    for (char c : percent_doubled) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
-        if (c == '%') quoted += '%';
         quoted += c;
     }
     return quoted + "\" %f";

@@ -16,5 +16,6 @@ int32_t SetValueEx(int32_t key, const std::string& value_name, int32_t value_typ
 // The full form of an existing path; "" when there is none.
 std::string GetLongPathFromShortPath(const std::string& path);
 
-// The command that opens a file with the program: its path quoted, then the file placeholder.
+// The command that opens a file with the program, as a desktop entry's Exec line takes it: the
+// program's path (quoted only when it holds a character that the line reserves), then %f.
 std::string Open_Command(const std::string& program_path);

@@ -30,13 +30,12 @@ bool Read_Model(const std::string& path)
 }
 
 // Writes the model to path without ever losing the file already there; false when the writer
-// reported a failure (nothing was then replaced).
+// reported a failure (nothing was then replaced). The written file replaces the old one before
+// the writer says that it was written.
 bool Write_Model(const std::string& path)
 {
     Safe_File_Output out(path);
-    if (!Writefile(out.Stream())) return false;
-    out.Commit();
-    return true;
+    return Writefile(out.Stream(), [&out] { out.Commit(); });
 }
 }  // namespace
 
@@ -114,6 +113,7 @@ void frm_HomeScreen::mnu_Saveas_Click()
         CommonDialog1.FilterIndex = 1;
         CommonDialog1.FileName = s.Model_Name + ".vsr";
         CommonDialog1.Flags = Cdl::Overwrite_Prompt;
+        CommonDialog1.DefaultExt = "vsr";
         CommonDialog1.ShowSave();
         s.File_Path = CommonDialog1.FileName;
         ui().Set_Mouse_Pointer(Pointer::Hourglass);

@@ -121,7 +121,7 @@ TEST_F(Units, InchToMetreRoundsToTheNewDecimals)
     Switch_Units(3);
     const Model_Store& s = store();
     EXPECT_FLOAT_EQ(s.Link1_Length, 0.0635f);
-    EXPECT_FLOAT_EQ(s.Link_Mass(3), 1.751f);
+    EXPECT_FLOAT_EQ(s.Link_Mass(3), 1.7508667f);  // a mass is not rounded to the 3 decimals
     EXPECT_FLOAT_EQ(s.Link_Lengths(1), 0.0635f);
     EXPECT_EQ(s.Unit_Label(6), "m");
     EXPECT_EQ(s.Unit_Label(9), "N-m");
@@ -144,13 +144,33 @@ TEST_F(Units, InchToMetreConvertsLoadsTorquesAndInertias)
     EXPECT_FLOAT_EQ(s.Ext_Force3_X, -8.90f);  // halves and beyond go up, also below zero
     EXPECT_FLOAT_EQ(s.Ext_Torque(4), 1.130f);
     EXPECT_EQ(s.Friction_3, 4.448222f);  // friction is not rounded
-    EXPECT_FLOAT_EQ(s.Link_Inertia(5), 0.005f);
+    EXPECT_FLOAT_EQ(s.Link_Inertia(5), 0.0045183566f);  // nor an inertia
     EXPECT_FLOAT_EQ(s.Link_CG(2, 0), 0.0127f);
     EXPECT_FLOAT_EQ(s.Force_Point4_Dist, 0.0254f);
     Switch_Units(1);  // and back, rounded to the inch system's decimals
     EXPECT_FLOAT_EQ(s.Ext_Force_Mag(3), 10.0f);
     EXPECT_FLOAT_EQ(s.Ext_Torque(4), 10.0f);  // 10.0013 to two decimals
     EXPECT_FLOAT_EQ(s.Friction_3, 1.0f);
+}
+
+// Masses and inertias go through every system and come back to float precision; rounded to the
+// systems' decimals, 0.006 in-lb-s^2 would be 0.001 ft-lb-s^2 on the way and 0.012 back in inches.
+TEST_F(Units, MassesAndInertiasComeBackFromARoundOfEverySystem)
+{
+    Model_Store& s = store();
+    const float inertia[] = {0.006f, 0.02f, 0.012f, 0.04f};
+    const float mass[] = {0.003f, 0.01f, 0.006f, 0.02f};
+    for (int i = 2; i <= 5; ++i) {
+        s.Link_Inertia(i) = inertia[i - 2];
+        s.Link_Mass(i) = mass[i - 2];
+    }
+    for (int16_t to : {2, 3, 4, 5, 1}) Switch_Units(to);  // in -> ft -> m -> cm -> mm -> in
+    for (int i = 2; i <= 5; ++i) {
+        EXPECT_NEAR(s.Link_Inertia(i), inertia[i - 2], inertia[i - 2] * 1e-6f) << "link " << i;
+        EXPECT_NEAR(s.Link_Mass(i), mass[i - 2], mass[i - 2] * 1e-6f) << "link " << i;
+    }
+    // Lengths keep the Part's rounding: 2.5 in is 0.208 ft, 0.0634 m and 2.496 in after the round.
+    EXPECT_FLOAT_EQ(s.Link1_Length, 2.496f);
 }
 
 TEST_F(Units, InchToFootAndBackIsNotExact)

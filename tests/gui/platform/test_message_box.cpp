@@ -1,6 +1,7 @@
 // Message boxes through the Qt port: every style's buttons, icon, default and escape; the
 // scripted presenter's answers and records; the common error report's texts.
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -61,6 +62,30 @@ private slots:
         } else {
             QVERIFY(!box->isVisible());
             QCOMPARE(int(box->standardButton(box->clickedButton())), escape);
+        }
+    }
+
+    // The save message with a path longer than the display is wide: the path wraps inside the box,
+    // which stays within the display, and every character of it is still in the text.
+    void a_long_path_wraps_within_the_display()
+    {
+        std::string path = "/home/designer";
+        while (path.size() < 600) path += "/a_rather_long_folder_name_without_any_blank_" + std::to_string(path.size());
+        path += "/Model_1.vsr";
+        for (const std::string& p : {path, "/" + std::string(600, 'x') + ".vsr"}) {
+            auto box = Build_Message_Box("File was successfully written to \r" + p, 64);
+            box->show();
+            QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+            const QRect display = box->screen()->availableGeometry();
+            QVERIFY2(box->frameGeometry().width() <= display.width(),
+                     qPrintable(QString("%1 > %2").arg(box->frameGeometry().width()).arg(display.width())));
+            QVERIFY(box->height() <= display.height());
+            // Where it may break, the path carries zero-width spaces; no character of it is lost.
+            QCOMPARE(box->text().remove(QChar(0x200B)), QString::fromStdString("File was successfully written to \n" + p));
+            // The text is laid out within the box: its label is no wider than the box.
+            for (QLabel* label : box->findChildren<QLabel*>())
+                QVERIFY(label->minimumSizeHint().width() <= box->width());
+            box->close();
         }
     }
 

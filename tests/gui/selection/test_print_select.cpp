@@ -1,6 +1,8 @@
 // The print selection driven through its controls over the calculated unity example (36 steps),
 // on to the output grid, a PDF through the printer path and a data file.
 #include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -175,6 +177,55 @@ private slots:
         Later([this] { QVERIFY(ps().isVisible()); ps().cmd_Cancel->click(); });
         grid_screen().cmd_Reprint->click();
         QVERIFY(!grid_screen().isVisible() && !ps().isVisible());
+    }
+
+    // Millimetre units with links of 2500 and 1000 mm: the coupler point's velocity with six
+    // decimals is wider than the grid's equal share. No value is cut; a column is as wide as its
+    // widest value, and the grid scrolls sideways when the columns are wider than the screen.
+    void wide_values_are_never_cut_and_the_grid_scrolls()
+    {
+        Model_Store& s = store();
+        s.Unit_System = 5;
+        int16_t count = static_cast<int16_t>(s.Num_Units + 1);
+        Set_Unit_Labels(s.Unit_System, s.Unit_Label, count);
+        Set_Decimals(s.Unit_System);
+        Calculate_First_Example();  // plain numbers: 2500, 1000, 2500, 2500, 1000 mm, coupler 2500 mm
+        QCOMPARE(s.Link1_Length, 2.5f);
+        Scripted_User user;
+        for (bool maximized : {false, true}) {
+            if (maximized) Form<frm_HomeScreen>().mnu_Fullscreen->trigger();
+            Open_Print_Select();
+            Choose(ps().cmb_Decimal, "6");
+            int preset = -1;
+            for (int i = 0; i < ps().cmb_Preset->List_Count(); ++i)
+                if (ps().cmb_Preset->List(i).rfind("Velocity of Coupler Point", 0) == 0) preset = i;
+            QVERIFY(preset >= 0);
+            Double_Click_Preset(preset);
+            QVERIFY(grid_screen().isVisible());
+            QApplication::processEvents();
+            Grid_Control& g = grid();
+            // The text of a cell is drawn whole when it fits between the cell's margins.
+            const int margin = g.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &g) + 1;
+            int widest = 0, total = 0;
+            for (int c = 0; c < g.Cols(); ++c) {
+                total += g.columnWidth(c);
+                for (int r = 0; r < g.Rows(); ++r) {
+                    const QString text = QString::fromStdString(Cell(g, r, c));
+                    const int needed = g.fontMetrics().horizontalAdvance(text) + 2 * margin + (g.showGrid() ? 1 : 0);
+                    widest = std::max(widest, static_cast<int>(text.size()));
+                    QVERIFY2(needed <= g.columnWidth(c), qPrintable(QString("row %1 column %2: \"%3\" needs %4 of %5")
+                                                                        .arg(r).arg(c).arg(text).arg(needed).arg(g.columnWidth(c))));
+                }
+            }
+            QVERIFY(widest >= 15);  // such as "-264,105.620 117"
+            // Every column can be brought into view.
+            const int hidden = total - g.viewport()->width();
+            QCOMPARE(g.horizontalScrollBar()->maximum() >= hidden, true);
+            QVERIFY(hidden <= 0 || g.horizontalScrollBar()->isVisibleTo(&g));
+            grid_screen().Hide();
+        }
+        Form<frm_HomeScreen>().mnu_Standardsize->trigger();
+        QVERIFY(user.boxes.empty());
     }
 
     void current_fft_forces_every_harmonic()
