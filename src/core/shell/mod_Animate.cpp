@@ -188,6 +188,10 @@ void Drawpivots(Canvas& pic)
     });
 }
 
+// A drawing set-up that failed before its step range was set leaves no increment: one step at a
+// time then, rather than a loop that never ends.
+int Drawing_Increment() { return store().Step_Increment > 0 ? store().Step_Increment : 1; }
+
 void DrawCouplerCurve(Canvas& pic)
 {
     Trap_Errors("DrawCouplerCurve", [&] {
@@ -202,7 +206,7 @@ void DrawCouplerCurve(Canvas& pic)
             }
         }
         bool gap = false;
-        for (int i = s.First_Step; i <= s.Last_Step; i += s.Step_Increment) {
+        for (int i = s.First_Step; i <= s.Last_Step; i += Drawing_Increment()) {
             if (s.Step_Valid(i) == 0) {
                 gap = true;
                 continue;
@@ -296,7 +300,7 @@ void Animate_Cycles(Canvas& pic, bool show_points, const std::function<void()>& 
             Drawpivots(pic);
             Axes(pic);
             if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(pic);
-            for (int i = s.First_Step; i <= s.Last_Step; i += s.Step_Increment) {
+            for (int i = s.First_Step; i <= s.Last_Step; i += Drawing_Increment()) {
                 if (s.Step_Valid(i) == 0) continue;
                 bool stop = false;
                 on_show = static_cast<int16_t>(i);  // held on show while the wait lasts

@@ -78,6 +78,7 @@ void frm_Animate::Form_Activate()
     s.Step_Number = 0;
     Picture1->Cls();
     Step_Shown = -1;
+    Window_Held = false;  // a drag that ended off this screen holds nothing now
     if (!results_withheld_) Step(*this, s.Step_Number);
     if (!s.Model_Title.empty()) {
         txt_Header->setText(Q_Text(s.Model_Title));
