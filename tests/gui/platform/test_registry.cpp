@@ -31,7 +31,7 @@ QString Line_Starting(const QString& text, const QString& start)
     return {};
 }
 
-// The arguments of a desktop entry's Exec value as the Desktop Entry specification reads it: the
+// The arguments of a desktop entry's Exec value as freedesktop.org's Desktop Entry rules read it: the
 // string escapes first (\s \n \t \r \\), then the quoting (inside double quotes a backslash
 // takes '"', '`', '$' and '\' literally); an unquoted argument may hold no reserved character.
 // Field codes stay as they are ("%f"), "%%" is a percent sign. Empty on a malformed value.
