@@ -258,20 +258,18 @@ Registry_Stand_In& registry()
     return instance;
 }
 
-std::string Desktop_Config_Dir()
+namespace {
+// An XDG base folder: the variable when it holds an absolute path, else the fallback under home.
+std::string Xdg_Dir(const char* variable, const char* under_home)
 {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* xdg = std::getenv(variable);
     if (xdg && xdg[0] == '/') return xdg;
     const char* home = std::getenv("HOME");
     if (!home || !*home) return {};
-    return std::string(home) + "/.config";
+    return std::string(home) + under_home;
 }
+}  // namespace
 
-std::string Desktop_Data_Dir()
-{
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && xdg[0] == '/') return xdg;
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) return {};
-    return std::string(home) + "/.local/share";
-}
+std::string Desktop_Config_Dir() { return Xdg_Dir("XDG_CONFIG_HOME", "/.config"); }
+
+std::string Desktop_Data_Dir() { return Xdg_Dir("XDG_DATA_HOME", "/.local/share"); }
