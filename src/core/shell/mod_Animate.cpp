@@ -99,6 +99,11 @@ void Drawing_Setup(Canvas& pic, bool autoscale)
 {
     Trap_Errors("Animate_Setup", [&] {
         Model_Store& s = store();
+        // The step range first: a window that cannot be set raises below, and the drawing loops
+        // must still end.
+        s.First_Step = 0;
+        s.Last_Step = Last_Drawable_Step();
+        s.Step_Increment = 1;
         if (s.Step_Flag == "N") pic.Cls();
         if (autoscale) Autoscale();
         const float w = std::fabs(s.Window_Max);
@@ -116,9 +121,6 @@ void Drawing_Setup(Canvas& pic, bool autoscale)
         pic.Scale(s.Window_Min, s.Window_Min, s.Window_Max, s.Window_Max);
         pic.Set_Draw_Mode(13);
         pic.Set_Back_Color(s.Color_White);
-        s.First_Step = 0;
-        s.Last_Step = Last_Drawable_Step();
-        s.Step_Increment = 1;
         s.Y_Flip = s.Window_Min + s.Window_Max;
     });
 }
@@ -188,10 +190,6 @@ void Drawpivots(Canvas& pic)
     });
 }
 
-// A drawing set-up that failed before its step range was set leaves no increment: one step at a
-// time then, rather than a loop that never ends.
-int Drawing_Increment() { return store().Step_Increment > 0 ? store().Step_Increment : 1; }
-
 void DrawCouplerCurve(Canvas& pic)
 {
     Trap_Errors("DrawCouplerCurve", [&] {
@@ -206,7 +204,7 @@ void DrawCouplerCurve(Canvas& pic)
             }
         }
         bool gap = false;
-        for (int i = s.First_Step; i <= s.Last_Step; i += Drawing_Increment()) {
+        for (int i = s.First_Step; i <= s.Last_Step; i += s.Step_Increment) {
             if (s.Step_Valid(i) == 0) {
                 gap = true;
                 continue;
@@ -300,7 +298,7 @@ void Animate_Cycles(Canvas& pic, bool show_points, const std::function<void()>& 
             Drawpivots(pic);
             Axes(pic);
             if (s.Show_Coupler_Path == "Y") DrawCouplerCurve(pic);
-            for (int i = s.First_Step; i <= s.Last_Step; i += Drawing_Increment()) {
+            for (int i = s.First_Step; i <= s.Last_Step; i += s.Step_Increment) {
                 if (s.Step_Valid(i) == 0) continue;
                 bool stop = false;
                 on_show = static_cast<int16_t>(i);  // held on show while the wait lasts
