@@ -250,8 +250,10 @@ void Picture_Box::mouseMoveEvent(QMouseEvent* event)
 
 void Picture_Box::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (pressed_ && rect().contains(event->position().toPoint())) emit Click();
+    const bool click = pressed_ && rect().contains(event->position().toPoint());
     pressed_ = false;
+    emit MouseUp();
+    if (click) emit Click();
 }
 
 void Picture_Box::mouseDoubleClickEvent(QMouseEvent*) { emit DblClick(); }

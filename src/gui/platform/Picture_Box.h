@@ -70,6 +70,8 @@ public:
 signals:
     // Mouse position in the current scale; button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt.
     void MouseMove(int button, int shift, double x, double y);
+    // A button pressed in the picture was released, wherever the pointer is now.
+    void MouseUp();
     void Click();
     void DblClick();
 

@@ -4,7 +4,6 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <functional>
 
 #include "model/Mod_Main.h"
 #include "platform/Control_Events.h"
@@ -32,27 +31,6 @@ protected:
 
 private:
     QWidget* child_;
-};
-
-// Reports the release of a mouse button pressed in the watched widget, wherever the pointer is
-// then (the widget holds the mouse from the press to the release).
-class Release_Watch : public QObject {
-public:
-    Release_Watch(QWidget* watched, std::function<void()> released)
-        : QObject(watched), released_(std::move(released))
-    {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonRelease) released_();
-        return false;
-    }
-
-private:
-    std::function<void()> released_;
 };
 
 template <class W>
@@ -308,5 +286,5 @@ void frm_Animate::Connect_Handlers()
     connect(Picture1, &Picture_Box::MouseMove, this, [this](int button, int shift, double x, double y) {
         Run_Handler([&] { Picture1_MouseMove(button, shift, static_cast<float>(x), static_cast<float>(y)); });
     });
-    new Release_Watch(Picture1, [this] { Picture1_MouseUp(); });
+    connect(Picture1, &Picture_Box::MouseUp, this, [this] { Picture1_MouseUp(); });
 }
