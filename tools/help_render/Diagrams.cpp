@@ -102,7 +102,7 @@ public:
     }
     // Text near a world point, at the first of a ring of places around it where it crosses no
     // line, circle or other label drawn so far; labels go in after the lines they name.
-    void Label(P2 w, const QString& s, QColor col = Qt::black, bool bold = false, int pixels = 36)
+    QRectF Label(P2 w, const QString& s, QColor col = Qt::black, bool bold = false, int pixels = 36)
     {
         QFont f = p_.font();
         const int plain = f.pixelSize();
@@ -128,6 +128,16 @@ public:
         f.setBold(false);
         f.setPixelSize(plain);
         p_.setFont(f);
+        return box;
+    }
+    // A thin line from the bottom edge of a label's box to what it names below it.
+    void Leader(const QRectF& box, P2 to, QColor col)
+    {
+        const QPointF end = At(to);
+        const QPointF from(std::clamp(end.x(), box.left() + 8, box.right() - 8), box.bottom() - 4);
+        p_.setPen(QPen(col, 2));
+        p_.drawLine(from, end);
+        segments_.append({from, end});
     }
     bool Clear(const QRectF& box) const
     {
@@ -281,16 +291,17 @@ QImage Linkage_Diagram()
 QImage Gear_Diagram()
 {
     const double f = 2.5, pressure = 20, t = std::tan(Rad(pressure));
-    QImage image(1800, 720, QImage::Format_RGB32);
-    // Two panels side by side: negative ratio on the left, positive on the right.
-    Sheet s(image, {-1.8, -1.95}, {8.6, 2.0});
+    // Two panels side by side: negative ratio on the left, positive on the right. The labels are
+    // 50 pixels, a little over 8 points on the printed page, where the picture is a page's text wide.
+    QImage image(1800, 760, QImage::Format_RGB32);
+    Sheet s(image, {-1.75, -2.3}, {9.0, 2.2});
+    const int px = 50;
     const QColor gear(0, 150, 60), frame(90, 90, 90), force(200, 30, 30), action(230, 120, 120);
     const double W = 0.8;  // the length that draws W
 
     // The mesh force on a gear at its contact point, drawn for W > 0: the tangential part along
     // the common tangent, the radial part W tan 20° along the line of centres towards the gear's own
-    // centre (a tooth pushes, never pulls), both adding up along the line of action. Each radial
-    // arrow lies inside its gear and is named there.
+    // centre (a tooth pushes, never pulls), both adding up along the line of action.
     struct Mesh {
         P2 at;
         double up, in;  // senses of the tangential part (+1 up) and the radial part (+1 to the right)
@@ -303,16 +314,21 @@ QImage Gear_Diagram()
         s.Arrow(m.at, m.at + P2{m.in * t * W, 0}, force, 2);
         s.Arrow(m.at, tip, force, 4);
     };
-    // The radial part's name along its arrow, on the side away from the tangential part, just
-    // clear of the tangent at the contact.
-    auto name_radial = [&](const Mesh& m) {
-        const QString name = "W·tan 20°";
-        const int pixels = 24;  // small enough to sit inside the small gear 5 of the idler train
+    const QString radial = "W·tan 20°";
+    // The radial part's name inside the large gear 2, on the side away from the tangential part,
+    // ending just short of the tangent at the contact.
+    auto name_inside = [&](const Mesh& m) {
         QFont font("DejaVu Sans");
-        font.setPixelSize(pixels);
-        const QSizeF size = QFontMetricsF(font).size(0, name);
+        font.setPixelSize(px);
+        const QSizeF size = QFontMetricsF(font).size(0, radial);
         const P2 centre{m.in * s.World(size.width() / 2 + 14), -m.up * s.World(size.height() / 2 + 6)};
-        s.Label(m.at + centre, name, force, false, pixels);
+        s.Label(m.at + centre, radial, force, false, px);
+    };
+    // A gear 5 too small to hold the name: it stands above the gear, joined to its arrow.
+    auto name_above = [&](const Mesh& m, P2 where) {
+        const QRectF box = s.Label(where, radial, force, false, px);
+        const P2 arrow_mid = m.at + P2{m.in * t * W / 2, 0};
+        s.Leader(box, arrow_mid, force);
     };
     auto draw_gears = [&](P2 O2, P2 O5, double r2, double r5) {
         s.Line(O2, O5, frame, 3, Qt::DashLine);
@@ -333,21 +349,21 @@ QImage Gear_Diagram()
         draw_mesh(on2);
         draw_mesh(on5);
         s.Arc(P, 0.6 * W, 90, 90 + pressure, force, false);
-        s.Label(P + Polar(0.6 * W, 100) + P2{-0.2, 0.05}, "20°", force, false, 28);
-        s.Label(P + P2{-0.1, 1.2 * W}, "W on gear 2", force);
-        s.Label(P + P2{0.1, -1.2 * W}, "W on gear 5", force);
-        name_radial(on2);
-        name_radial(on5);
-        s.Label(O2, "O2", Qt::black, true);
-        s.Label(O5, "O5", Qt::black, true);
-        s.Label(O2 + Polar(r2 * 0.55, -135), "r2");
-        s.Label(O5 + Polar(r5, -45), "r5");
-        s.Label({f / 2, -1.8}, "λ = −2: direct mesh", Qt::black, true);
+        name_inside(on2);
+        name_above(on5, O5 + P2{0.55, r5 + 0.35});
+        s.Label(P + Polar(0.6 * W, 100) + P2{-0.3, 0.1}, "20°", force, false, px);
+        s.Label(P + P2{-0.45, 1.5 * W}, "W on gear 2", force, false, px);
+        s.Label(P + P2{0.5, -1.35 * W}, "W on gear 5", force, false, px);
+        s.Label(O2 + P2{0, 0.3}, "O2", Qt::black, true, px);
+        s.Label(O5 + P2{0.1, -0.3}, "O5", Qt::black, true, px);
+        s.Label(O2 + Polar(r2 * 0.55, -135) + P2{-0.25, 0.1}, "r2", Qt::black, false, px);
+        s.Label(O5 + Polar(r5, -45) + P2{0.3, 0}, "r5", Qt::black, false, px);
+        s.Label({f / 2, -2.05}, "λ = −2: direct mesh", Qt::black, true, px);
     }
     // λ = +2: gears of two thirds the radii mesh with an idler on the frame; both take W
     // downwards, each radial part pushes its gear towards its own centre, the pivot holds 2 W.
     {
-        const double x0 = 5.3, r5 = f / 3 / 1.5, r2 = (f - f / 3) / 1.5, ri = (f - r5 - r2) / 2;
+        const double x0 = 5.0, r5 = f / 3 / 1.5, r2 = (f - f / 3) / 1.5, ri = (f - r5 - r2) / 2;
         const P2 O2{x0, 0}, O5{x0 + f, 0}, I{x0 + r2 + ri, 0};
         draw_gears(O2, O5, r2, r5);
         s.Circle(I, ri, gear, 4, QColor(0, 150, 60, 30));
@@ -355,16 +371,16 @@ QImage Gear_Diagram()
         const Mesh on2{O2 + P2{r2, 0}, -1, -1}, on5{O5 - P2{r5, 0}, -1, +1};
         draw_mesh(on2);
         draw_mesh(on5);
-        name_radial(on2);
-        name_radial(on5);
-        s.Label(O2 + P2{r2 - 0.75, -1.45 * W}, "W on gear 2", force);
-        s.Label(O5 + P2{0.75 - r5, -1.45 * W}, "W on gear 5", force);
-        s.Label(I + P2{0, 0.9}, "idler, pivot on the frame", gear);
-        s.Label(O2, "O2", Qt::black, true);
-        s.Label(O5, "O5", Qt::black, true);
-        s.Label(O2 + Polar(r2 * 0.55, -135), "r2/1.5");
-        s.Label(O5 + Polar(r5, -45), "r5/1.5");
-        s.Label({x0 + f / 2, -1.8}, "λ = +2: through an idler", Qt::black, true);
+        name_inside(on2);
+        s.Label(I + P2{-0.1, ri + 0.55}, "idler", gear, false, px);
+        name_above(on5, O5 + P2{0.2, r5 + 0.8});
+        s.Label(O2 + P2{r2 - 0.9, -1.45 * W}, "W on gear 2", force, false, px);
+        s.Label(O5 + P2{0.9 - r5, -1.45 * W}, "W on gear 5", force, false, px);
+        s.Label(O2 + P2{0, -0.3}, "O2", Qt::black, true, px);
+        s.Label(O5 + P2{0, 0.28}, "O5", Qt::black, true, px);
+        s.Label(O2 + P2{0.1, -0.72}, "r2/1.5", Qt::black, false, px);
+        s.Label(O5 + Polar(r5, -45) + P2{0.5, -0.05}, "r5/1.5", Qt::black, false, px);
+        s.Label({x0 + f / 2, -2.05}, "λ = +2: through an idler", Qt::black, true, px);
     }
     return image;
 }
