@@ -87,6 +87,8 @@ constexpr double Dead_Point_Sine = 2e-6;
 // of (2 D, N), above -180 and at most 360. Where -2B and the root nearly cancel, N has lost its digits
 // (and is 0 / 0 with the link at 180 degrees); that root is taken from the product of the roots,
 // t = 2F / N', N' the other numerator, with the point kept on the side of (2 D, N).
+// With D and B both exactly zero (an exact fold, every joint on the ground line) both roots lie at
+// infinity: 180 degrees. Any other D and B, however small, already give a direction near it.
 float Link_Angle(const Quadratic& q, double root, int sign)
 {
     double x, y;
@@ -96,6 +98,7 @@ float Link_Angle(const Quadratic& q, double root, int sign)
         x = side * other, y = side * 2.0 * q.F;
     } else {
         x = 2.0 * q.D, y = Single(-2.0 * q.B + sign * root);
+        if (x == 0 && y == 0) return 180;
     }
     float deg = Single(2 * Atan2D(x, y));
     if (deg > 360) deg -= 360;
