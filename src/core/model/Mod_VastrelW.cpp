@@ -179,6 +179,7 @@ void Solve_Step(int i, int16_t& Choice)
         Infinity_Message("Alpha 3 approaches infinity at Theta2 = ", th2);
         Infinity_Message("Alpha 4 approaches infinity at Theta2 = ", th2);
         s.Step_Omega3 = s.Step_Omega4 = s.Step_Alpha3 = s.Step_Alpha4 = Infinite_Rate;
+        s.Step_Valid(i) = Dead_Point_Step;
     } else {
         s.Step_Omega3 = Single(-c * (cs4 * Vx + sn4 * Vy) / det);
         s.Step_Omega4 = Single(-b * (cs3 * Vx + sn3 * Vy) / det);
