@@ -26,7 +26,8 @@ float Single(double v)
     return f;
 }
 
-// A position that did not assemble has no motion to balance: no forces, no CG motion.
+// A position that did not assemble has no motion to balance: no forces, no CG motion. Nor has a dead
+// point, whose rates of links 3 and 4 are markers and whose system is singular at an exact fold.
 void Clear_Step(int i, Force_Array& Force_Data, Torque_Array& Torque_Data)
 {
     Model_Store& s = store();
@@ -82,7 +83,7 @@ void Solve_Steps(Link_Float& Link_Mass, Link_Float& Link_Inertia, Link_CG_Array&
     float ma_x[6] = {}, ma_y[6] = {}, ia[6] = {};
 
     for (int i = 0; i <= N; ++i) {
-        if (s.Step_Valid(i) == 0) {
+        if (s.Step_Valid(i) == 0 || s.Step_Valid(i) == Dead_Point_Step) {
             Clear_Step(i, Force_Data, Torque_Data);
             if (i == 0) s.Matrix_A0.Fill(0), s.Matrix_B0.Fill(0);
             continue;

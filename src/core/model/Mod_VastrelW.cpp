@@ -87,6 +87,8 @@ constexpr double Dead_Point_Sine = 2e-6;
 // of (2 D, N), above -180 and at most 360. Where -2B and the root nearly cancel, N has lost its digits
 // (and is 0 / 0 with the link at 180 degrees); that root is taken from the product of the roots,
 // t = 2F / N', N' the other numerator, with the point kept on the side of (2 D, N).
+// With D and B both exactly zero (an exact fold, every joint on the ground line) both roots lie at
+// infinity: 180 degrees. Any other D and B, however small, already give a direction near it.
 float Link_Angle(const Quadratic& q, double root, int sign)
 {
     double x, y;
@@ -96,6 +98,7 @@ float Link_Angle(const Quadratic& q, double root, int sign)
         x = side * other, y = side * 2.0 * q.F;
     } else {
         x = 2.0 * q.D, y = Single(-2.0 * q.B + sign * root);
+        if (x == 0 && y == 0) return 180;
     }
     float deg = Single(2 * Atan2D(x, y));
     if (deg > 360) deg -= 360;
@@ -176,6 +179,7 @@ void Solve_Step(int i, int16_t& Choice)
         Infinity_Message("Alpha 3 approaches infinity at Theta2 = ", th2);
         Infinity_Message("Alpha 4 approaches infinity at Theta2 = ", th2);
         s.Step_Omega3 = s.Step_Omega4 = s.Step_Alpha3 = s.Step_Alpha4 = Infinite_Rate;
+        s.Step_Valid(i) = Dead_Point_Step;
     } else {
         s.Step_Omega3 = Single(-c * (cs4 * Vx + sn4 * Vy) / det);
         s.Step_Omega4 = Single(-b * (cs3 * Vx + sn3 * Vy) / det);

@@ -14,6 +14,10 @@ constexpr int16_t Ignore = 5;  // no further questions in this run
 // The value a velocity or acceleration takes where its denominator vanishes.
 constexpr float Infinite_Rate = 10000000.0f;
 
+// Step_Valid of a step that assembled at a dead point, links 3 and 4 in line: its rates of those links
+// are Infinite_Rate markers, not results. Like -1 it is not 0, so the step is drawn as assembled.
+constexpr int16_t Dead_Point_Step = 1;
+
 void Calculate_Motion(int16_t CalcType, int16_t& Choice);
 void Set_Circuit(int16_t Circuit, int16_t& Sign, std::string& Name);
 

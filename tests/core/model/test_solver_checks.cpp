@@ -228,4 +228,34 @@ TEST(Solver_Round_Positions, WholeNumberLinkagesMatchTheCircleIntersection)
         EXPECT_NEAR(store().Theta_Data(0, 2), circuit == 1 ? 133.17 : 180, 0.01);
     }
     EXPECT_TRUE(port.boxes.empty());
+
+    // Exact folds at 0 degrees, every joint on the ground line and a link at 180 degrees: the angles
+    // and joint B of the intersection, and links 3 and 4 in line, a dead point with its four messages.
+    const Linkage folds[] = {{3, 1, 2, 1, 1, 0, 0, -1, 0}, {1, 5, 2, 1, 1, 0, 0, -1, 0}, {3, 2, 1, 3, 1, 0, 0, -1, 0},
+                             {3, 6, 5, 4, 2, 0, 0, 0.5f, 0}};
+    for (const Linkage& fold : folds) {
+        for (int16_t circuit : {1, 2}) {
+            reset_store();
+            Initialize();
+            Model_Store& s = store();
+            s.Link1_Length = fold.f, s.Link2_Length = fold.a, s.Link3_Length = fold.b, s.Link4_Length = fold.c;
+            s.Link5_Length = fold.d, s.Coupler_Dist = 0, s.Gear_Ratio = fold.r, s.Phase_Angle = 0;
+            s.Circuit = circuit, s.Theta_Zero = 0;
+            port.boxes.clear();
+            port.Answer(Msg::Ans_Ok, 4);
+            int16_t choice = 0;
+            Calculate_Motion(1, choice);
+            const std::string what = "fold " + std::to_string(fold.f) + " " + std::to_string(fold.a) + " circuit " +
+                                     std::to_string(circuit);
+            Closure cl;
+            ASSERT_TRUE(Intersect(fold, 0, 1, cl)) << what;
+            EXPECT_NEAR(std::remainder(s.Theta_Data(0, 1) - cl.th3 / Deg, 360.0), 0, 1e-4) << what;
+            EXPECT_NEAR(std::remainder(s.Theta_Data(0, 2) - cl.th4 / Deg, 360.0), 0, 1e-4) << what;
+            EXPECT_NEAR(s.Position_Data(0, 2, 0), fold.a + fold.b * std::cos(cl.th3), 1e-5) << what;
+            EXPECT_NEAR(s.Position_Data(0, 2, 1), 0, 1e-5) << what;
+            ASSERT_EQ(port.boxes.size(), 4u) << what;
+            EXPECT_EQ(port.boxes[0].prompt, "Omega 3 approaches infinity at Theta2 = 0.0") << what;
+            EXPECT_EQ(s.Omega_Data(0, 1), Infinite_Rate) << what;
+        }
+    }
 }
