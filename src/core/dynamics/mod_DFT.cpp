@@ -138,7 +138,12 @@ void Compute(int16_t& N)
 
 int16_t Half_Count(int16_t N) { return CInt(N / 2.0); }
 
-int16_t Harmonics_Allowed(int16_t count, int16_t N) { return N / 2.0 < count ? Half_Count(N) : count; }
+bool Limit_Harmonics(int16_t& count, int16_t N)
+{
+    if (!(N / 2.0 < count)) return false;
+    count = Half_Count(N);
+    return true;
+}
 
 std::vector<int16_t> Harmonics_List(int16_t N)
 {

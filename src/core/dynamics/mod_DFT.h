@@ -24,6 +24,5 @@ int16_t Half_Count(int16_t N);
 // The harmonic counts offered for N samples: N / 2 (halves to even), then its whole quotients of at
 // least 3 (36 gives 18, 9, 6, 3).
 std::vector<int16_t> Harmonics_List(int16_t N);
-// The count of harmonics shown when `count` (above 0) is asked for with N samples: the count, or
-// Half_Count(N) when it exceeds half of N.
-int16_t Harmonics_Allowed(int16_t count, int16_t N);
+// True when `count` harmonics exceed half of N samples; `count` is then cut to Half_Count(N).
+bool Limit_Harmonics(int16_t& count, int16_t N);

@@ -193,8 +193,9 @@ bool frm_FFT::Function_Valid()
 void frm_FFT::Take_Harmonics(int16_t count)
 {
     Model_Store& s = store();
-    s.FFT_Harmonics = Harmonics_Allowed(count, s.Num_Steps);
-    if (s.FFT_Harmonics == count) return;
+    const bool cut = Limit_Harmonics(count, s.Num_Steps);
+    s.FFT_Harmonics = count;
+    if (!cut) return;
     {
         auto quiet = Suspend_Events();
         cmb_Harmonics->Set_Text(Str(static_cast<int>(s.FFT_Harmonics)));
