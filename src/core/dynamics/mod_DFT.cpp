@@ -136,9 +136,18 @@ void Compute(int16_t& N)
     });
 }
 
+int16_t Half_Count(int16_t N) { return CInt(N / 2.0); }
+
+bool Limit_Harmonics(int16_t& count, int16_t N)
+{
+    if (!(N / 2.0 < count)) return false;
+    count = Half_Count(N);
+    return true;
+}
+
 std::vector<int16_t> Harmonics_List(int16_t N)
 {
-    const int16_t h0 = CInt(N / 2.0);
+    const int16_t h0 = Half_Count(N);
     std::vector<int16_t> items{h0};
     for (int d = 2; d <= h0; ++d) {
         const float q = static_cast<float>(h0) / static_cast<float>(d);

@@ -19,6 +19,10 @@ void Copy_Transform();
 void Clear_Transform(int16_t& n);
 void Clear_Result(int16_t& n);
 
+// Half of N samples, halves to even: the most harmonics that can be shown.
+int16_t Half_Count(int16_t N);
 // The harmonic counts offered for N samples: N / 2 (halves to even), then its whole quotients of at
 // least 3 (36 gives 18, 9, 6, 3).
 std::vector<int16_t> Harmonics_List(int16_t N);
+// True when `count` harmonics exceed half of N samples; `count` is then cut to Half_Count(N).
+bool Limit_Harmonics(int16_t& count, int16_t N);

@@ -233,11 +233,12 @@ void Convert_Model(float& FacLength, float& FacForce, float& FacTorque, float& F
         force(s.Ext_Force_Mag(k));
         s.Ext_Torque(k) = static_cast<float>(FNRound(s.Ext_Torque(k) * FacTorque, s.Dec_Torque));
     }
-    // Masses and inertias keep every digit a float holds: rounded to the system's three or four
-    // decimals, the small inertias of a linkage lose most of their value (0.006 in-lb-s^2 is
-    // 0.000678 kg-m^2) and do not come back when converted back.
+    // Masses and inertias keep six significant digits, not the system's three or four decimals,
+    // which would take most of a small inertia (0.006 in-lb-s^2 is 0.000677753 kg-m^2) and not
+    // give it back on the way back; six digits still drop the float noise of the factors.
+    auto digits = [](float& v, float factor) { v = static_cast<float>(Round_Digits(v * factor, 6)); };
     for (int j = 1; j <= 5; ++j) {
-        s.Link_Mass(j) = s.Link_Mass(j) * FacMass;
-        s.Link_Inertia(j) = s.Link_Inertia(j) * FacInertia;
+        digits(s.Link_Mass(j), FacMass);
+        digits(s.Link_Inertia(j), FacInertia);
     }
 }

@@ -17,5 +17,5 @@ void Set_Unit_Labels(int16_t System, Array1<std::string, 0, 20>& Labels, int16_t
 void Set_Decimals(int16_t& System);
 void Convert_Units(int16_t& Old, int16_t& New);
 // Multiplies every model quantity by its factor: lengths, forces and torques are rounded to the
-// (new) system's decimals, masses and inertias kept to float precision.
+// (new) system's decimals, masses and inertias to six significant digits.
 void Convert_Model(float& FacLength, float& FacForce, float& FacTorque, float& FacMass, float& FacInertia);

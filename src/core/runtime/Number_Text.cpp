@@ -110,6 +110,19 @@ std::string Plain(float value) { return Format_G(value, 7); }
 std::string Plain(double value) { return Format_G(value, 15); }
 std::string Plain(long long value) { return std::to_string(value); }
 
+std::string Plain_Digits(double value, int digits) { return Format_G(value, digits); }
+
+double Round_Digits(double value, int digits)
+{
+    if (value == 0.0 || !std::isfinite(value)) return value;
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
+    (void)ec;
+    double rounded = value;
+    std::from_chars(buf, end, rounded);
+    return rounded;
+}
+
 int16_t CInt(double value)
 {
     double r = std::nearbyint(value);  // default rounding mode: halves to even

@@ -23,6 +23,10 @@ std::string Plain(float value);
 std::string Plain(double value);
 std::string Plain(long long value);
 inline std::string Plain(int value) { return Plain(static_cast<long long>(value)); }
+// Plain form to at most `digits` significant digits (0.000677753, 1.13437E-05).
+std::string Plain_Digits(double value, int digits);
+// The value rounded in decimal to `digits` significant digits (0.00067775347 -> 0.000677753 for 6).
+double Round_Digits(double value, int digits);
 
 // Rounding to an integer with halves to even (CInt / assignment to an integer); raises the
 // overflow error outside the target range.

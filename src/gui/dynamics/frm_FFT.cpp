@@ -23,9 +23,6 @@ constexpr int FFT_Height = 8950;
 constexpr int16_t Most_Ticks = 15;
 constexpr int16_t Last_Result_Row = 512;
 
-// Half the sample count, halves to even, as the harmonic counts are taken.
-int16_t Half_Count(int16_t N) { return CInt(N / 2.0); }
-
 // The harmonic count typed or chosen in the box: its leading number, halves to even, held to the
 // 16-bit range so that a count too large for it is refused like any other too large.
 int16_t Harmonics_In(const Combo_Box& box) { return Print_Box_Value(box.Text()); }
@@ -193,6 +190,22 @@ bool frm_FFT::Function_Valid()
     return false;
 }
 
+void frm_FFT::Take_Harmonics(int16_t count)
+{
+    Model_Store& s = store();
+    const bool cut = Limit_Harmonics(count, s.Num_Steps);
+    s.FFT_Harmonics = count;
+    if (!cut) return;
+    {
+        auto quiet = Suspend_Events();
+        cmb_Harmonics->Set_Text(Str(static_cast<int>(s.FFT_Harmonics)));
+    }
+    MsgBox("Number of harmonics cannot exceed 1/2 the number of data points available.\r"
+           "If you want more bandwidth, recalculate all data with smaller increments. \r"
+           "Use the [INPUT] button from the Home Screen to do so.",
+           Msg::Ok_Only + Msg::Question);
+}
+
 void frm_FFT::cmb_Harmonics_Click()
 {
     Trap_Errors("cmb_Harmonics_Click", [this] {
@@ -200,19 +213,8 @@ void frm_FFT::cmb_Harmonics_Click()
         // A refused count leaves the transform shown, and its count, as they were.
         const int16_t count = Harmonics_In(*cmb_Harmonics);
         if (!Harmonics_Valid(count)) return;
-        s.FFT_Harmonics = count;
         if (!Function_Valid()) return;
-        if (s.Num_Steps / 2.0 < s.FFT_Harmonics) {
-            s.FFT_Harmonics = Half_Count(s.Num_Steps);
-            {
-                auto quiet = Suspend_Events();
-                cmb_Harmonics->Set_Text(Str(static_cast<int>(s.FFT_Harmonics)));
-            }
-            MsgBox("Number of harmonics cannot exceed 1/2 the number of data points available.\r"
-                   "If you want more bandwidth, recalculate all data with smaller increments. \r"
-                   "Use the [INPUT] button from the Home Screen to do so.",
-                   Msg::Ok_Only + Msg::Question);
-        }
+        Take_Harmonics(count);
         K = s.FFT_Harmonics < Most_Ticks ? s.FFT_Harmonics : Most_Ticks;
         Redraw();
     });
@@ -227,8 +229,8 @@ void frm_FFT::cmd_Calc_Click()
             cmb_Var1->Set_Text("");
             return;
         }
-        s.FFT_Harmonics = count;
         if (!Function_Valid()) return;
+        Take_Harmonics(count);
         Set_Variable(cmb_Var1->Text(), 1);
         s.FFT_Unit = s.Unit_Label(s.Var_Type(1));
         Set_Component(cmb_Com1->Text(), 1);

@@ -59,6 +59,8 @@ private:
     void Clear_Results_Shown();
     bool Harmonics_Valid(int16_t count);
     bool Function_Valid();
+    // An accepted count as the count shown: one above half the samples is cut to it, and said so.
+    void Take_Harmonics(int16_t count);
 
     int16_t K = 15;  // tick divisor: at most 15 ticks and labels along the harmonics
 };

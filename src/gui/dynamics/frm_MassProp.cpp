@@ -1,6 +1,7 @@
 #include "dynamics/frm_MassProp.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "dynamics/Force_Analysis.h"
@@ -19,8 +20,26 @@
 
 namespace {
 constexpr int MassProp_Width = 11850, MassProp_Height = 8950;
-constexpr int Label_X = 8, Box_X = 214, Box_Pitch = 80, Unit_X = 540, Frame_X = 10, Frame_Width = 600;
-constexpr int Row_Pitch = 28;
+constexpr int Label_X = 8, Box_X = 204, Frame_X = 10, Row_Pitch = 28;
+constexpr int Mass_Digits = 6;
+// The longest text of a mass or inertia (six digits, a sign, a point and a zero or an exponent),
+// whose width sets the width of every box.
+const char* const Longest_Entry = "-0.000888888";
+
+// Boxes side by side, wide enough for the longest entry in the screen's font, then the units.
+struct Columns {
+    int box_width, box_pitch, unit_x, frame_width, button_x;
+
+    explicit Columns(const QWidget* screen)
+    {
+        const int text = screen->fontMetrics().horizontalAdvance(Longest_Entry);
+        box_width = std::max(70, text + 10);  // the box's frame and inner margins
+        box_pitch = box_width + 3;
+        unit_x = Box_X + 3 * box_pitch + box_width + 6;
+        frame_width = unit_x + 60;
+        button_x = Frame_X + frame_width + 8;
+    }
+};
 
 QLabel* Label(QWidget* parent, const QString& text, int x, int y, int w)
 {
@@ -29,21 +48,23 @@ QLabel* Label(QWidget* parent, const QString& text, int x, int y, int w)
     return l;
 }
 
-QPushButton* Button(QWidget* parent, const char* caption, int y)
+QPushButton* Button(QWidget* parent, const char* caption, int x, int y)
 {
     auto* b = new QPushButton(caption, parent);
-    b->setGeometry(640, y, 130, 32);
+    b->setGeometry(x, y, 110, 32);
     return b;
 }
 
 // A frame of rows; each row a caption, one box per link 2..5 (those not offered hidden) and a unit label.
 struct Frame_Builder {
+    const Columns& c;
     QGroupBox* frame;
     int rows = 0;
 
-    Frame_Builder(QWidget* body, const char* title, int y, int row_count) : frame(new QGroupBox(title, body))
+    Frame_Builder(const Columns& columns, QWidget* body, const char* title, int y, int row_count)
+        : c(columns), frame(new QGroupBox(title, body))
     {
-        frame->setGeometry(Frame_X, y, Frame_Width, 24 + row_count * Row_Pitch);
+        frame->setGeometry(Frame_X, y, c.frame_width, 24 + row_count * Row_Pitch);
     }
 
     QLabel* Row(const char* caption, frm_MassProp::Box_Row& boxes, std::initializer_list<int> offered,
@@ -53,18 +74,25 @@ struct Frame_Builder {
         Label(frame, caption, Label_X, y, Box_X - Label_X - 4);
         auto make = [&](int link, bool visible) {
             auto* b = new QLineEdit("0", frame);
-            b->setGeometry(Box_X + (link - 2) * Box_Pitch, y, 70, 22);
+            b->setGeometry(Box_X + (link - 2) * c.box_pitch, y, c.box_width, 22);
             b->setVisible(visible);
             boxes[link] = b;
         };
         for (int link : offered) make(link, true);
         for (int link : hidden) make(link, false);
-        return Label(frame, "", Unit_X, y, Frame_Width - Unit_X - 4);
+        return Label(frame, "", c.unit_x, y, c.frame_width - c.unit_x - 4);
     }
 };
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QLineEdit* box) { return box->text().toStdString(); }
+
+// A text written by the screen reads from its first character, not scrolled to its end.
+void Show(QLineEdit* box, const std::string& text)
+{
+    box->setText(Q(text));
+    box->setCursorPosition(0);
+}
 
 // The store's length in the units shown (centimetres or millimetres in those systems).
 float Display_Length(float metres)
@@ -106,50 +134,51 @@ void frm_MassProp::Build()
     layout->addWidget(body, 1);
     Lay_Out_By_Design(body);
 
+    const Columns c(this);
     Label(body, "Link", Frame_X + Label_X, 4, 60);
     for (int i = 2; i <= 5; ++i) {
-        lbl_Segment[i] = Label(body, QString::number(i), Frame_X + Box_X + (i - 2) * Box_Pitch, 4, 70);
+        lbl_Segment[i] = Label(body, QString::number(i), Frame_X + Box_X + (i - 2) * c.box_pitch, 4, c.box_width);
         lbl_Segment[i]->setAlignment(Qt::AlignCenter);
     }
-    Label(body, "Units", Frame_X + Unit_X, 4, 56);
+    Label(body, "Units", Frame_X + c.unit_x, 4, 56);
 
-    Frame_Builder mass(body, "Mass Properties", 28, 2);
+    Frame_Builder mass(c, body, "Mass Properties", 28, 2);
     lbl_MassUnit = mass.Row("Mass of Link", txt_Mass, {2, 3, 4, 5}, {});
     lbl_InertiaUnit = mass.Row("Mass Mom of Inert vs CG", txt_Inertia, {2, 3, 4, 5}, {});
     fra_Mass = mass.frame;
 
-    Frame_Builder cg(body, "CG Locations", 112, 2);
+    Frame_Builder cg(c, body, "CG Locations", 112, 2);
     Lbl_DistUnit[1] = cg.Row("Dist to CG from Pivot", txt_DistCG, {2, 3, 4, 5}, {});
     lbl_AngUnit[1] = cg.Row("Angle to CG in LRCS*", txt_AngCG, {2, 3, 4, 5}, {});
     fra_CG = cg.frame;
 
-    Frame_Builder force(body, "External Forces", 196, 2);
+    Frame_Builder force(c, body, "External Forces", 196, 2);
     lbl_ForceUnit[1] = force.Row("Force Magnitude", txt_MagForce, {3, 4}, {2, 5});
     lbl_AngUnit[2] = force.Row("Angle of Force in GCS*", txt_AngForce, {3, 4}, {2, 5});
     fra_Force = force.frame;
 
-    Frame_Builder point(body, "External Force Locations", 280, 2);
+    Frame_Builder point(c, body, "External Force Locations", 280, 2);
     Lbl_DistUnit[2] = point.Row("Dist to Force Point vs CG", txt_DistP, {3, 4}, {2, 5});
     lbl_AngUnit[3] = point.Row("Ang to Force Pt in LRCS*", txt_AngP, {3, 4}, {2, 5});
     fra_ForcePoint = point.frame;
 
-    Frame_Builder torque(body, "External Torques", 364, 1);
+    Frame_Builder torque(c, body, "External Torques", 364, 1);
     lbl_TorqueUnit = torque.Row("Torque on Link", txt_Torque, {3, 4}, {5});
     fra_Torque = torque.frame;
 
-    Frame_Builder friction(body, "Friction", 420, 1);
+    Frame_Builder friction(c, body, "Friction", 420, 1);
     lbl_ForceUnit[2] = friction.Row("Friction Force at Coupler Point", txt_Frict, {3}, {4, 5});
     fra_Friction = friction.frame;
 
     lbl_Note = Label(body, "*  LCRS = Local Rotating Coordinate System.    GCS = Global Coordinate System",
-                     Frame_X + 4, 482, Frame_Width);
+                     Frame_X + 4, 482, c.frame_width);
 
-    cmd_Solve = Button(body, "&Solve", 40);
-    cmd_Matrix = Button(body, "Show &Matrix", 80);
-    cmd_Print = Button(body, "&Print Form", 140);
-    cmd_copy = Button(body, "&Copy", 180);
-    cmd_Cancel = Button(body, "< &Back", 404);
-    cmd_Done = Button(body, "&Next >", 444);
+    cmd_Solve = Button(body, "&Solve", c.button_x, 40);
+    cmd_Matrix = Button(body, "Show &Matrix", c.button_x, 80);
+    cmd_Print = Button(body, "&Print Form", c.button_x, 140);
+    cmd_copy = Button(body, "&Copy", c.button_x, 180);
+    cmd_Cancel = Button(body, "< &Back", c.button_x, 404);
+    cmd_Done = Button(body, "&Next >", c.button_x, 444);
 
     for (Box_Row* row : {&txt_Mass, &txt_Inertia, &txt_DistCG, &txt_AngCG, &txt_MagForce, &txt_AngForce, &txt_DistP,
                          &txt_AngP, &txt_Torque, &txt_Frict})
@@ -182,7 +211,12 @@ void frm_MassProp::Form_Activate()
     cmd_Print->setEnabled(true);
     cmd_copy->setEnabled(true);
     Set_Focus(cmd_Solve);
-    Show_Model_Values();
+    {
+        // Writing the model back is no entry of the user's: a return from the matrix screen keeps
+        // the solution's buttons, and every other activation disables them below.
+        auto quiet = Suspend_Events();
+        Show_Model_Values();
+    }
     lbl_MassUnit->setText(Q(s.Unit_Label(14)));
     lbl_InertiaUnit->setText(Q(s.Unit_Label(15)));
     lbl_TorqueUnit->setText(Q(s.Unit_Label(9)));
@@ -198,15 +232,16 @@ void frm_MassProp::Form_Activate()
 void frm_MassProp::Show_Model_Values()
 {
     const Model_Store& s = store();
-    auto plain = [](QLineEdit* box, float v) { box->setText(Q(Plain(v))); };
+    auto plain = [](QLineEdit* box, float v) { Show(box, Plain(v)); };
+    auto mass = [](QLineEdit* box, float v) { Show(box, Plain_Digits(v, Mass_Digits)); };
     auto length = [&](QLineEdit* box, float metres) {
-        box->setText(Q(FNRoundStr(Display_Length(metres), s.Dec_Length_Show)));
+        Show(box, FNRoundStr(Display_Length(metres), s.Dec_Length_Show));
     };
     for (int i = 2; i <= 5; ++i) {
-        plain(txt_Mass[i], s.Link_Mass(i));
-        plain(txt_Inertia[i], s.Link_Inertia(i));
+        mass(txt_Mass[i], s.Link_Mass(i));
+        mass(txt_Inertia[i], s.Link_Inertia(i));
         length(txt_DistCG[i], s.Link_CG(i, 0));
-        txt_AngCG[i]->setText(Q(FNRoundStr(s.Link_CG(i, 1) * Rad_To_Deg, 2)));
+        Show(txt_AngCG[i], FNRoundStr(s.Link_CG(i, 1) * Rad_To_Deg, 2));
     }
     plain(txt_MagForce[3], s.Ext_Force_Mag(3));
     plain(txt_AngForce[3], s.Ext_Force_Angle(3));
@@ -224,7 +259,7 @@ void frm_MassProp::Show_Model_Values()
 void frm_MassProp::Fill_From_Model()
 {
     Show_Model_Values();
-    txt_Frict[4]->setText(Q(Plain(store().Friction_4)));
+    Show(txt_Frict[4], Plain(store().Friction_4));
 }
 
 void frm_MassProp::Disable_Solution_Buttons()

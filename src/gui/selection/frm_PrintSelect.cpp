@@ -353,6 +353,7 @@ void frm_PrintSelect::cmd_Done_Click()
             CommonDialog1.Filter = "(*.dat)|*.dat";
             CommonDialog1.FileName = s.Model_Name + ".dat";
             CommonDialog1.Flags = Cdl::Overwrite_Prompt;
+            CommonDialog1.DefaultExt = "dat";  // so that the header can name the file
             CommonDialog1.ShowSave();
             Set_Report_Titles(Form<frm_FFT>().Chosen_Variable());
             // The data file's name goes to the writer: the model keeps its own name and path.

@@ -58,14 +58,16 @@ void frm_HomeScreen::mnu_Open_Click()
 {
     Trap_Dialog_Errors("frm_Homescreen.Open", [this] {
         Ask_To_Save_First(*this);
-        Reset_Model();
-        Start_Up_Initial_Conditions();
-        Form<frm_Inputnew>().Fill_From_Model();  // the defaults stay when the dialog is cancelled
         CommonDialog1.DialogTitle = "Open a model";
         CommonDialog1.Filter = "Vastrel (*.vsr)|*.vsr|All (*.*)|*.*|";
         CommonDialog1.FilterIndex = 1;
         CommonDialog1.FileName = "*.vsr";
         CommonDialog1.ShowOpen();
+        // Only a chosen file replaces the model: a cancelled dialog leaves the user's work as it
+        // was, while a file the reader refuses still leaves the defaults.
+        Reset_Model();
+        Start_Up_Initial_Conditions();
+        Form<frm_Inputnew>().Fill_From_Model();
         Model_Store& s = store();
         s.File_Path = CommonDialog1.FileName;
         ui().Set_Mouse_Pointer(Pointer::Hourglass);

@@ -121,7 +121,7 @@ TEST_F(Units, InchToMetreRoundsToTheNewDecimals)
     Switch_Units(3);
     const Model_Store& s = store();
     EXPECT_FLOAT_EQ(s.Link1_Length, 0.0635f);
-    EXPECT_FLOAT_EQ(s.Link_Mass(3), 1.7508667f);  // a mass is not rounded to the 3 decimals
+    EXPECT_EQ(s.Link_Mass(3), 1.75087f);  // a mass keeps six digits, not the 3 decimals
     EXPECT_FLOAT_EQ(s.Link_Lengths(1), 0.0635f);
     EXPECT_EQ(s.Unit_Label(6), "m");
     EXPECT_EQ(s.Unit_Label(9), "N-m");
@@ -144,7 +144,7 @@ TEST_F(Units, InchToMetreConvertsLoadsTorquesAndInertias)
     EXPECT_FLOAT_EQ(s.Ext_Force3_X, -8.90f);  // halves and beyond go up, also below zero
     EXPECT_FLOAT_EQ(s.Ext_Torque(4), 1.130f);
     EXPECT_EQ(s.Friction_3, 4.448222f);  // friction is not rounded
-    EXPECT_FLOAT_EQ(s.Link_Inertia(5), 0.0045183566f);  // nor an inertia
+    EXPECT_EQ(s.Link_Inertia(5), 0.00451836f);  // nor an inertia
     EXPECT_FLOAT_EQ(s.Link_CG(2, 0), 0.0127f);
     EXPECT_FLOAT_EQ(s.Force_Point4_Dist, 0.0254f);
     Switch_Units(1);  // and back, rounded to the inch system's decimals
@@ -153,8 +153,9 @@ TEST_F(Units, InchToMetreConvertsLoadsTorquesAndInertias)
     EXPECT_FLOAT_EQ(s.Friction_3, 1.0f);
 }
 
-// Masses and inertias go through every system and come back to float precision; rounded to the
-// systems' decimals, 0.006 in-lb-s^2 would be 0.001 ft-lb-s^2 on the way and 0.012 back in inches.
+// Masses and inertias go through every system with six significant digits and come back as they
+// were; rounded to the systems' decimals, 0.006 in-lb-s^2 would be 0.001 ft-lb-s^2 on the way and
+// 0.012 back in inches.
 TEST_F(Units, MassesAndInertiasComeBackFromARoundOfEverySystem)
 {
     Model_Store& s = store();
@@ -164,10 +165,17 @@ TEST_F(Units, MassesAndInertiasComeBackFromARoundOfEverySystem)
         s.Link_Inertia(i) = inertia[i - 2];
         s.Link_Mass(i) = mass[i - 2];
     }
-    for (int16_t to : {2, 3, 4, 5, 1}) Switch_Units(to);  // in -> ft -> m -> cm -> mm -> in
+    for (int16_t to : {2, 3, 4, 5, 1}) {  // in -> ft -> m -> cm -> mm -> in
+        Switch_Units(to);
+        // by hand: 1 in-lb-s^2 = 0.0254^2 m x 175.0867 kg = 0.11295891 kg-m^2, 1 bl = 175.0867 kg
+        if (to == 3) {
+            EXPECT_EQ(s.Link_Inertia(2), 0.000677753f);
+            EXPECT_EQ(s.Link_Mass(5), 3.50173f);
+        }
+    }
     for (int i = 2; i <= 5; ++i) {
-        EXPECT_NEAR(s.Link_Inertia(i), inertia[i - 2], inertia[i - 2] * 1e-6f) << "link " << i;
-        EXPECT_NEAR(s.Link_Mass(i), mass[i - 2], mass[i - 2] * 1e-6f) << "link " << i;
+        EXPECT_EQ(s.Link_Inertia(i), inertia[i - 2]) << "link " << i;
+        EXPECT_EQ(s.Link_Mass(i), mass[i - 2]) << "link " << i;
     }
     // Lengths keep the Part's rounding: 2.5 in is 0.208 ft, 0.0634 m and 2.496 in after the round.
     EXPECT_FLOAT_EQ(s.Link1_Length, 2.496f);

@@ -2,6 +2,7 @@
 // solving, moving between the screens, printing; message boxes and dialogs answered by a script.
 #include <QApplication>
 #include <QFile>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -105,6 +106,24 @@ private slots:
         QCOMPARE(f.txt_AngCG[3]->text(), QString("20.00"));
         QCOMPARE(f.txt_AngCG[2]->text(), QString("0.00"));
         QCOMPARE(f.txt_Frict[3]->text(), QString("1.25"));
+        // Masses and inertias after a change of units: six digits at most, each read from its
+        // first character and whole, up to the longest such text.
+        Model_Store& s = store();
+        s.Link_Inertia(2) = 0.00067775347f;
+        s.Link_Inertia(3) = 1.134371E-05f;
+        s.Link_Mass(5) = 0.01999999f;
+        s.Link_Mass(4) = -0.000888888f;
+        Open_Screen();
+        QCOMPARE(f.txt_Inertia[2]->text() + " " + f.txt_Inertia[3]->text() + " " + f.txt_Mass[5]->text(),
+                 QString("0.000677753 1.13437E-05 0.02"));
+        const int frame = f.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, f.txt_Mass[2]);
+        for (const frm_MassProp::Box_Row* row : {&f.txt_Mass, &f.txt_Inertia})
+            for (int i = 2; i <= 5; ++i) {
+                QLineEdit* box = (*row)[i];
+                QCOMPARE(box->cursorPosition(), 0);
+                QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= box->width() - 2 * frame - 4,
+                         qPrintable(box->text()));
+            }
         QCOMPARE(f.lbl_InertiaUnit->text() + f.lbl_TorqueUnit->text() + f.lbl_ForceUnit[2]->text() +
                      f.lbl_AngUnit[3]->text(),
                  QString("kg-m^2N-mNdegrees"));
@@ -233,6 +252,7 @@ private slots:
     {
         Open_Screen();
         frm_MassProp& f = Mass();
+        Type(f.txt_DistCG[3], "2");  // shown again as 2.0000: the screen's rewrite, not an entry
         Click(f.cmd_Solve);
         Click(f.cmd_Matrix);
         QVERIFY(Matrix().isVisible());
@@ -240,6 +260,7 @@ private slots:
         QVERIFY(!Matrix().isVisible());
         QCOMPARE(Screen::Active(), static_cast<Screen*>(&f));
         QVERIFY(All_Outputs(true));
+        QCOMPARE(f.txt_DistCG[3]->text(), QString("2.0000"));
         QVERIFY(!f.From_Matrix);
         // Back to the home screen and in again: nothing counts until the next solve.
         Click(f.cmd_Cancel);

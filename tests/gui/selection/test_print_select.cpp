@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "output/frm_PrintData.h"
 #include "selection/frm_PrintSelect.h"
@@ -368,6 +369,17 @@ private slots:
         QCOMPARE(user.boxes[2].prompt, std::string("Error 76   (Path not found)  has occurred in frm_PrintSelect.SaveData\r\n\r\n"));
         QVERIFY(!QFileInfo::exists(Path("missing")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+        // ".dat" is added unless the name ends with it, in any case; the header names the file.
+        for (const auto& [chosen, file, name] : {std::tuple{"theta_export", "theta_export.dat", "theta_export"},
+                                                 std::tuple{"x.DAT", "x.DAT", "x"}}) {
+            Open_Print_Select();
+            ps().opt_Whereto[2]->click();
+            user.Choose_File(Path(chosen).toStdString());
+            Double_Click_Preset(0);
+            QVERIFY(Slurp(Path(file)).find(std::string("File \t") + name + "\t\tDesign #") != std::string::npos);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
         QVERIFY(user.All_Used());
     }
 };

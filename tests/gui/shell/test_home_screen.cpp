@@ -314,20 +314,23 @@ private slots:
         QVERIFY(user.All_Used());
     }
 
-    void open_asks_first_and_cancel_leaves_the_defaults()
+    void open_asks_first_and_cancel_leaves_the_model()
     {
         Scripted_User user;
         Start_To_Home();
         Load_Example(false);
         const std::string path = Path("first.vsr");
-        // Yes: Save As once, then the open dialog, cancelled.
+        // Yes: Save As once, then the open dialog, cancelled: the model, its results and the
+        // input screen stay as they were.
         user.Answer(Msg::Ans_Yes).Choose_File(path).Answer(Msg::Ans_Ok).Cancel_Dialog();
         home().mnu_Open->trigger();
         QVERIFY(QFile::exists(QString::fromStdString(path)));
         QCOMPARE(user.file_requests.size(), size_t(2));
         QCOMPARE(user.file_requests[1].title, std::string("Open a model"));
-        QCOMPARE(store().Link1_Length, 2.5f);
-        QVERIFY(!store().Calc_Done);
+        QCOMPARE(store().Link1_Length, 6.4f);
+        QVERIFY(store().Calc_Done && store().Model_Saved && home().cmd_Plot->isEnabled());
+        QCOMPARE(store().Model_Name, std::string("first"));
+        QCOMPARE(Form<frm_Inputnew>().txt_Linkout[0]->text(), QString("6.4"));
         QVERIFY(user.All_Used());
 
         // No: straight on to the dialog.
