@@ -1,5 +1,6 @@
 #include "model/Mod_Numeric.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -232,4 +233,26 @@ std::string FNRoundStr(double X, int N)
     else
         s += frac_part;
     return s;
+}
+
+std::string Needed_Digits_Str(float X)
+{
+    if (!std::isfinite(X)) {
+        Report_Error(Err::Overflow, "Needed_Digits_Str");
+        return "";
+    }
+    if (X == 0) return "0.0";
+    // The fewest significant digits (six at most) whose text reads back as this very value.
+    char sci[32];
+    int digits = 1;
+    for (;; ++digits) {
+        auto end = std::to_chars(sci, sci + sizeof sci - 1, X, std::chars_format::scientific, digits - 1).ptr;
+        *end = '\0';
+        if (digits == 6 || static_cast<float>(Val(sci)) == X) break;
+    }
+    const int exponent = std::atoi(std::strchr(sci, 'e') + 1);
+    const int decimals = std::max(1, digits - 1 - exponent);
+    char fixed[64];
+    *std::to_chars(fixed, fixed + sizeof fixed - 1, Val(sci), std::chars_format::fixed, decimals).ptr = '\0';
+    return fixed;
 }

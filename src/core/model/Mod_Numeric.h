@@ -33,6 +33,9 @@ double FNRound(double X, int N);
 // X formatted with N decimals and thousands commas; N < 0 scientific, N >= 5 six decimals with a
 // blank after the third.
 std::string FNRoundStr(double X, int N);
+// X with as many significant digits as it needs to read back as itself, at most six, in plain
+// decimals with at least one ("2.0", "0.425", "0.333333"); no thousands commas.
+std::string Needed_Digits_Str(float X);
 
 // Extremes and averages over runs of result arrays.
 template <typename Arr>

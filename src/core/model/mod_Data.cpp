@@ -14,6 +14,13 @@ const char* const Rotate_Hint = "To rotate CW from max to min, use a negative Om
 // A number beyond single precision overflows, as storing it in a 32-bit field does.
 float Read(const std::string& text) { return CSng(Val(text)); }
 
+// The ratio and phase boxes show six significant digits at most: a box that still shows the
+// model's value leaves the value whole, so a visit and Calculate keep every digit it has.
+float Read_Unless_Shown(const std::string& text, float value)
+{
+    return text == Needed_Digits_Str(value) ? value : Read(text);
+}
+
 // A length box's value in metres; `shown` gets the box's new text when the length was made positive.
 float Length_From(const std::string& text, std::optional<std::string>& shown)
 {
@@ -144,8 +151,8 @@ Linkage_Texts Apply_Linkage_Geometry(const std::array<std::string, 9>& texts, bo
     s.Link3_Length = Length_From(texts[2], shown[2]);
     s.Link4_Length = Length_From(texts[3], shown[3]);
     s.Link5_Length = Length_From(texts[4], shown[4]);
-    s.Gear_Ratio = Read(texts[5]);
-    s.Phase_Angle_Deg = Read(texts[6]);
+    s.Gear_Ratio = Read_Unless_Shown(texts[5], s.Gear_Ratio);
+    s.Phase_Angle_Deg = Read_Unless_Shown(texts[6], s.Phase_Angle_Deg);
     s.Phase_Angle = static_cast<float>(s.Phase_Angle_Deg * Deg_To_Rad);
     s.Coupler_Dist = Length_From(texts[7], shown[7]);
     s.Coupler_Angle_Deg = Read(texts[8]);
@@ -193,7 +200,7 @@ std::array<std::string, 9> Linkage_Geometry_Texts()
     const int n = s.Dec_Length_Show;
     auto length = [&](int k) { return Plain(FNRound(static_cast<float>(s.Link_Lengths(k) * f), n)); };
     return {length(1), length(2), length(3), length(4), length(5),
-            FNRoundStr(s.Gear_Ratio, 1), FNRoundStr(s.Phase_Angle_Deg, 1), length(0),
+            Needed_Digits_Str(s.Gear_Ratio), Needed_Digits_Str(s.Phase_Angle_Deg), length(0),
             FNRoundStr(s.Coupler_Angle_Deg, 2)};
 }
 

@@ -14,8 +14,8 @@ Label_Panel Link_Labels()
         p.Links[i] = Plain(FNRound(static_cast<float>(s.Link_Lengths(i + 1) * f), s.Dec_Length_Show));
     p.Links[5] = Plain(FNRound(static_cast<float>(s.Link_Lengths(0) * f), s.Dec_Length_Show));
     p.Links[6] = s.Coupler_Angle_Text;
-    p.Links[7] = FNRoundStr(s.Gear_Ratio, 1);
-    p.Links[8] = FNRoundStr(s.Phase_Angle_Deg, 1);
+    p.Links[7] = Needed_Digits_Str(s.Gear_Ratio);
+    p.Links[8] = Needed_Digits_Str(s.Phase_Angle_Deg);
     for (auto& u : p.Units) u = s.Unit_Label(6);
     return p;
 }

@@ -2,6 +2,7 @@
 
 #include "model/Mod_Examples.h"
 #include "model/Mod_Main.h"
+#include "shell/mod_Animate.h"
 
 Status_Panel::Status_Panel()
 {
@@ -62,6 +63,7 @@ void Reset_Model_Store()
     Initialize();
     Clear_Results();
     Model_Store& s = store();
-    s.Calc_Done = s.Dynamics_Done = s.Flywheel_Done = s.FFT_Done = s.Disk_File = s.Model_Saved = false;
+    Withdraw_Results();
+    s.Disk_File = s.Model_Saved = false;
     s.Model_Title = "";
 }

@@ -62,6 +62,12 @@ float Ground_X() { return In_Point_Units(store().Link1_Length); }
 
 bool Results_Valid() { return store().Calc_Done; }
 
+void Withdraw_Results()
+{
+    Model_Store& s = store();
+    s.Calc_Done = s.Dynamics_Done = s.Flywheel_Done = s.FFT_Done = false;
+}
+
 void Autoscale()
 {
     Trap_Errors("Autoscale", [] {

@@ -26,6 +26,9 @@ float Ground_X();
 // Whether the last calculation completed, with no error raised and no abort: only then are its
 // positions offered for stepping, drawing and animating.
 bool Results_Valid();
+// The model changed under its results: none of them, kinematic, dynamic, flywheel or Fourier, is
+// valid until a calculation completes.
+void Withdraw_Results();
 
 void Drawsub(int i, Canvas& pic, bool show_points);
 void Axes(Canvas& pic);

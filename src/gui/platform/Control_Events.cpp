@@ -1,6 +1,8 @@
 #include "platform/Control_Events.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -13,8 +15,10 @@
 #include <map>
 
 #include "platform/Combo_Box.h"
+#include "platform/Mouse_Pointer.h"
 #include "platform/Screen.h"
 #include "platform/Simple_Combo.h"
+#include "runtime/Number_Text.h"
 
 namespace {
 // Focus and key events of one control, turned into the classic events.
@@ -38,7 +42,13 @@ public:
             // is not a move inside the program.
             if (Within_Program(event)) {
                 Logical_Focus(control_) = nullptr;
+                // The focus is already on the button being pressed, if a press moved it.
+                QPointer<QAbstractButton> pressed;
+                if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+                    pressed = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+                const int boxes = Boxes_Shown();
                 Run(lost_focus);
+                if (pressed && Boxes_Shown() != boxes) Complete_Click(pressed);
             }
             break;
         }
@@ -65,7 +75,25 @@ public:
         return false;
     }
 
+    // The text the box held when the program last wrote it or it was last committed.
+    bool tracks_commits = false;
+    QString committed;
+
 private:
+    // A box that came up while the focus left for a button took the release of the press that
+    // moved it: the button, pressed now, would stay down and its click be lost. It completes the
+    // click once the press has reached it (not when the release did reach it after all).
+    static void Complete_Click(QPointer<QAbstractButton> button)
+    {
+        QMetaObject::invokeMethod(
+            button,
+            [button] {
+                if (!button || !button->isDown()) return;
+                button->setDown(false);
+                if (button->isVisible()) button->click();
+            },
+            Qt::QueuedConnection);
+    }
     static void Run(const std::vector<Handler>& handlers)
     {
         for (const Handler& h : handlers) h();
@@ -177,6 +205,28 @@ void On_Enter(Screen& s, QWidget* control, Handler h)
     if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
         Control_Filter::Of(combo->lineEdit())->enter.push_back(guarded);
     Control_Filter::Of(control)->enter.push_back(guarded);
+}
+
+void On_Commit(Screen& s, QLineEdit* box, std::function<void(bool)> h)
+{
+    Control_Filter* filter = Control_Filter::Of(box);
+    if (!filter->tracks_commits) {
+        filter->tracks_commits = true;
+        filter->committed = box->text();
+        // Whatever the program writes is the box's value as the program knows it.
+        QObject::connect(box, &QLineEdit::textChanged, filter, [filter, box](const QString& text) {
+            if (!box->isModified()) filter->committed = text;
+        });
+    }
+    Handler commit = Guarded(s, [filter, box, h = std::move(h)] {
+        const QString text = box->text();
+        const bool changed = Val(text.toStdString()) != Val(filter->committed.toStdString());
+        filter->committed = text;
+        box->setModified(false);
+        h(changed);
+    });
+    filter->enter.push_back(commit);
+    filter->lost_focus.push_back(commit);
 }
 
 void Select_All_On_Focus(QWidget* control)

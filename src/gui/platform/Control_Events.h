@@ -3,7 +3,8 @@
 //   raises them as a user would, and only when the value really changes;
 // - a screen's Suspend_Events guard silences all of them;
 // - leaving a box commits only when the focus moves inside the program (a message box
-//   opening or a switch to another application is not a leave);
+//   opening or a switch to another application is not a leave), and a press on a button that
+//   moved the focus out of a box whose commit put up a message box still clicks the button;
 // - Enter is handled per control; buttons press on Enter when focused, none is a default.
 #pragma once
 #include <functional>
@@ -48,6 +49,10 @@ void On_Lost_Focus(Screen& s, QWidget* control, Handler h);
 void On_Got_Focus(Screen& s, QWidget* control, Handler h);
 // Enter (either key) in the control; the key goes no further.
 void On_Enter(Screen& s, QWidget* control, Handler h);
+// Enter in a box that holds a number, or the box left: the box is committed. The handler learns
+// whether the user changed the number since the program last wrote the box or it was last
+// committed (a number typed anew in another form, "2.50" for "2.5", is no change).
+void On_Commit(Screen& s, QLineEdit* box, std::function<void(bool changed)> h);
 // A text box (or the edit part of a combo box) selects its whole text whenever it receives
 // the focus, also by a mouse click.
 void Select_All_On_Focus(QWidget* control);

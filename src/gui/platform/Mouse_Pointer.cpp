@@ -8,6 +8,7 @@
 namespace {
 int pointer = Pointer::Default;
 int boxes_open = 0;
+int boxes_shown = 0;
 bool override_pushed = false;
 
 void Apply()
@@ -34,6 +35,7 @@ int Mouse_Pointer() { return pointer; }
 Box_Open_Guard::Box_Open_Guard()
 {
     ++boxes_open;
+    ++boxes_shown;
     Apply();
 }
 
@@ -44,3 +46,5 @@ Box_Open_Guard::~Box_Open_Guard()
 }
 
 bool Box_Open() { return boxes_open > 0; }
+
+int Boxes_Shown() { return boxes_shown; }

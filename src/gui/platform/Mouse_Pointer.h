@@ -15,3 +15,5 @@ public:
 };
 // True while a message box or a common dialog is up.
 bool Box_Open();
+// How many message boxes and common dialogs have come up so far.
+int Boxes_Shown();

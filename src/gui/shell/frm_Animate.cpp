@@ -182,10 +182,13 @@ void frm_Animate::Offer_Results(bool offered)
     }
 }
 
-void frm_Animate::Disable()
+void frm_Animate::Disable(bool changed)
 {
-    store().FFT_Done = false;
-    Update_Status();
+    // A box left as it was leaves every result valid; a change withdraws them all.
+    if (changed) {
+        Offer_Results(false);
+        Withdraw_And_Update_Home();
+    }
     for (QPushButton* b : {cmd_Done, cmd_Reset, cmd_Step, cmd_Run}) b->setEnabled(false);
 }
 
@@ -245,18 +248,18 @@ void frm_Animate::mnu_Redraw_Click()
 
 void frm_Animate::Zoom_Click() { cmd_Recalc_Click(); }
 
-void frm_Animate::txt_Linkout_LostFocus()
+void frm_Animate::txt_Linkout_LostFocus(bool changed)
 {
     Get_Linkage_Geometry(*this);
     Picture1->Cls();
-    Disable();
+    Disable(changed);
     store().Data_Changed = true;
 }
 
-void frm_Animate::txt_Initial_LostFocus()
+void frm_Animate::txt_Initial_LostFocus(bool changed)
 {
     Get_Initial_Conditions(*this);
-    Disable();
+    Disable(changed);
 }
 
 void frm_Animate::opt_OpenCross_Click()

@@ -67,8 +67,9 @@ public:
     void mnu_Redraw_Click();
     // Zoom_Factor already set: the recalculation that makes it take effect.
     void Zoom_Click();
-    void txt_Linkout_LostFocus();
-    void txt_Initial_LostFocus();
+    // `changed`: the user changed the committed box's number.
+    void txt_Linkout_LostFocus(bool changed);
+    void txt_Initial_LostFocus(bool changed);
     void opt_OpenCross_Click();
     void txt_Header_LostFocus();
     void chk_autoscale_Click();
@@ -92,7 +93,7 @@ private:
     // The run shows step `shown` first (1 unless the drag keeps the step it measured from).
     void Recalculate(int16_t shown = 1);
     void Enable();
-    void Disable();
+    void Disable(bool changed);
     void Offer_Results(bool offered);
     void Show_Direction_Panels(bool start_end, bool time);
     void Show_Step_Labels(bool shown);

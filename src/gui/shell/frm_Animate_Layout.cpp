@@ -248,14 +248,12 @@ void frm_Animate::Connect_Handlers()
     Screen& s = *this;
     for (QLineEdit* box : txt_Linkout) {
         Select_All_On_Focus(box);
-        On_Enter(s, box, [this] { txt_Linkout_LostFocus(); });
-        On_Lost_Focus(s, box, [this] { txt_Linkout_LostFocus(); });
+        On_Commit(s, box, [this](bool changed) { txt_Linkout_LostFocus(changed); });
     }
     for (int i = 0; i <= 2; ++i) {
         QLineEdit* box = txt_Initial[i];
         Select_All_On_Focus(box);
-        On_Enter(s, box, [this] { txt_Initial_LostFocus(); });
-        On_Lost_Focus(s, box, [this] { txt_Initial_LostFocus(); });
+        On_Commit(s, box, [this](bool changed) { txt_Initial_LostFocus(changed); });
     }
     for (QRadioButton* option : opt_OpenCross) On_Click(s, option, [this] { opt_OpenCross_Click(); });
     On_Lost_Focus(s, txt_Header, [this] { txt_Header_LostFocus(); });

@@ -20,6 +20,7 @@
 #include "shell/frm_Disclaimer.h"
 #include "shell/frm_Inputnew.h"
 #include "shell/frm_User.h"
+#include "shell/mod_Animate.h"
 
 namespace {
 constexpr int32_t Home_Design_Width = 11850;
@@ -320,6 +321,13 @@ void Update_Status()
         home.lbl_Status[i]->setText(Q_Text(panel.text[i]));
         home.lbl_Status[i]->setVisible(panel.visible[i]);
     }
+}
+
+void Withdraw_And_Update_Home()
+{
+    Withdraw_Results();
+    Update_Status();
+    Set_Home_Buttons();
 }
 
 void Set_Home_Buttons()

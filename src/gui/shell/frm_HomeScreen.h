@@ -91,6 +91,9 @@ private:
 
 void Update_Status();
 void Set_Home_Buttons();
+// The model changed under its results: they are withdrawn, and the status panel and the result
+// buttons say so at once.
+void Withdraw_And_Update_Home();
 // The model returns to its defaults for New and Open.
 void Reset_Model();
 // The model file named on the command line, read at start-up.

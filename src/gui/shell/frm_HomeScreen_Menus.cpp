@@ -8,6 +8,7 @@
 #include "shell/frm_Help.h"
 #include "shell/frm_HomeScreen.h"
 #include "shell/frm_Inputnew.h"
+#include "shell/mod_Animate.h"
 
 namespace {
 constexpr int32_t Home_Design_Width = 11850;
@@ -26,7 +27,7 @@ void frm_HomeScreen::mnu_pick_Click(int16_t Index)
     Set_Unit_Labels(Index, s.Unit_Label, count);
     Set_Decimals(s.Unit_System);
     Convert_Units(Old, s.Unit_System);
-    s.Calc_Done = false;
+    Withdraw_Results();
     Update_Status();
     frm_Inputnew& input = Form<frm_Inputnew>();
     Centerform(input);

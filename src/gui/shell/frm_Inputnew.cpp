@@ -167,13 +167,11 @@ void frm_Inputnew::Wire()
 {
     for (int i = 0; i < 9; ++i) {
         Select_All_On_Focus(txt_Linkout[i]);
-        On_Lost_Focus(*this, txt_Linkout[i], [this] { Linkout_Commit(); });
-        On_Enter(*this, txt_Linkout[i], [this] { Linkout_Commit(); });
+        On_Commit(*this, txt_Linkout[i], [this](bool changed) { Linkout_Commit(changed); });
     }
     for (int i = 0; i < 6; ++i) {
         Select_All_On_Focus(txt_Initial[i]);
-        On_Lost_Focus(*this, txt_Initial[i], [this] { Initial_Commit(); });
-        On_Enter(*this, txt_Initial[i], [this] { Initial_Commit(); });
+        On_Commit(*this, txt_Initial[i], [this](bool changed) { Initial_Commit(changed); });
     }
     for (int i = 1; i <= 3; ++i) On_Click(*this, opt_Calctype[i], [this] { Calctype_Click(); });
     for (QRadioButton* o : opt_OpenCross) On_Click(*this, o, [this] { Circuit_Click(); });
@@ -263,7 +261,7 @@ void frm_Inputnew::Form_Activate()
     Set_Focus(cmd_Calc);
     s.Data_Changed = false;
     Activating = false;
-    s.Calc_Done = false;
+    Withdraw_Results();
 }
 
 void frm_Inputnew::Calctype_Click()
@@ -300,17 +298,8 @@ void frm_Inputnew::Calctype_Click()
         Put_Time_Initial_Conditions(*this);
     else
         Put_Angle_Initial_Conditions(*this);
-    s.Calc_Done = false;
-    Clear_Calculation();
-}
-
-void frm_Inputnew::Clear_Calculation()
-{
-    store().Dynamics_Done = false;
-    cmd_Animate->setEnabled(false);
-    cmd_Step->setEnabled(false);
-    cmd_Done->setEnabled(false);
-    Picture1->Cls();
+    Withdraw_Results();
+    Offer_Results(false);
 }
 
 void frm_Inputnew::Circuit_Click()
@@ -319,19 +308,21 @@ void frm_Inputnew::Circuit_Click()
     if (!Activating) Calculate();
 }
 
-void frm_Inputnew::Linkout_Commit()
+void frm_Inputnew::Linkout_Commit(bool changed)
 {
     Get_Linkage_Geometry(*this);
     store().Data_Changed = true;
+    if (changed) Withdraw();
     if (Autocalc)
         Calculate();
     else
         Picture1->Cls();
 }
 
-void frm_Inputnew::Initial_Commit()
+void frm_Inputnew::Initial_Commit(bool changed)
 {
     Get_Initial_Conditions(*this);
+    if (changed) Withdraw();
     if (Autocalc)
         Calculate();
     else
@@ -372,6 +363,12 @@ void frm_Inputnew::Calculate()
         Set_Home_Buttons();
     }
     ui().Set_Mouse_Pointer(Pointer::Default);
+}
+
+void frm_Inputnew::Withdraw()
+{
+    Offer_Results(false);
+    Withdraw_And_Update_Home();
 }
 
 void frm_Inputnew::Offer_Results(bool offered)
@@ -479,11 +476,12 @@ void frm_Inputnew::Fill_From_Model()
     const bool was_activating = Activating;
     Activating = true;
     const Model_Store& s = store();
-    static const int decimals[9] = {3, 3, 3, 3, 3, 1, 1, 3, 2};
-    const float values[9] = {s.Link1_Length, s.Link2_Length,    s.Link3_Length, s.Link4_Length,
-                             s.Link5_Length, s.Gear_Ratio,      s.Phase_Angle_Deg, s.Coupler_Dist,
-                             s.Coupler_Angle_Deg};
-    for (int i = 0; i < 9; ++i) txt_Linkout[i]->setText(QString::fromStdString(FNRoundStr(values[i], decimals[i])));
+    const std::string texts[9] = {FNRoundStr(s.Link1_Length, 3),        FNRoundStr(s.Link2_Length, 3),
+                                  FNRoundStr(s.Link3_Length, 3),        FNRoundStr(s.Link4_Length, 3),
+                                  FNRoundStr(s.Link5_Length, 3),        Needed_Digits_Str(s.Gear_Ratio),
+                                  Needed_Digits_Str(s.Phase_Angle_Deg), FNRoundStr(s.Coupler_Dist, 3),
+                                  FNRoundStr(s.Coupler_Angle_Deg, 2)};
+    for (int i = 0; i < 9; ++i) txt_Linkout[i]->setText(QString::fromStdString(texts[i]));
     txt_Initial[0]->setText(QString::fromStdString(s.Min_Theta_Text));
     txt_Initial[1]->setText(QString::fromStdString(s.Max_Theta_Text));
     txt_Initial[2]->setText(QString::fromStdString(s.Delta_Theta_Text));

@@ -63,8 +63,9 @@ public:
     void Calculate();
     void Calctype_Click();
     void Circuit_Click();
-    void Linkout_Commit();
-    void Initial_Commit();
+    // `changed`: the user changed the committed box's number.
+    void Linkout_Commit(bool changed);
+    void Initial_Commit(bool changed);
     void Step_Click();
     void Reset_Click();
     void Animate_Click();
@@ -85,8 +86,9 @@ private:
     void Build();
     void Wire();
     void Show_Row(int i, bool visible);
-    void Clear_Calculation();
     void Offer_Results(bool offered);
+    // The boxes no longer show the model the results belong to.
+    void Withdraw();
     bool AngleStepDone(int16_t& answer);
     bool TimeStepDone(int16_t& answer);
     void Finish_Calculation(int16_t& answer);

@@ -83,8 +83,26 @@ TEST_F(Input_Transfer, BoxTextsRoundTripThroughTheModelInMillimetres)
     EXPECT_EQ(t[2], "250");
     EXPECT_EQ(t[7], "150");
     EXPECT_EQ(t[5], "-1.0");
-    EXPECT_EQ(t[6], "12.3");
+    EXPECT_EQ(t[6], "12.34");
     EXPECT_EQ(t[8], "30.00");
+
+    // The ratio and phase boxes show the digits a value needs (six at most), and a reading of
+    // the boxes as shown keeps each value to its last bit.
+    Model_Store& s = store();
+    const float values[] = {0.425f, 0.75f, 1.0f / 3.0f, 2.25f, -3.0f};
+    const char* const shown[] = {"0.425", "0.75", "0.333333", "2.25", "-3.0"};
+    for (int k = 0; k < 5; ++k) {
+        s.Gear_Ratio = values[k];
+        s.Phase_Angle_Deg = values[k] * 10;
+        t = Linkage_Geometry_Texts();
+        EXPECT_EQ(t[5], shown[k]);
+        Apply_Linkage_Geometry(t, true, false);
+        EXPECT_EQ(s.Gear_Ratio, values[k]);
+        EXPECT_EQ(s.Phase_Angle_Deg, values[k] * 10);
+    }
+    t[5] = "0.333333";  // typed by the user: read as typed
+    Apply_Linkage_Geometry(t, true, false);
+    EXPECT_EQ(s.Gear_Ratio, 0.333333f);
 }
 
 TEST_F(Input_Transfer, ANumberBeyondSinglePrecisionOverflowsAndStopsTheReading)

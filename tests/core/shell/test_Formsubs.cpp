@@ -46,7 +46,7 @@ TEST_F(Output_Labels, AngleRunShowsRangeAndSpeedAndClearsTheTimeRows)
     EXPECT_TRUE(*p.Unit_Visible[3]);
 }
 
-TEST_F(Output_Labels, GearRatioAndPhaseAlwaysShowOneDecimal)
+TEST_F(Output_Labels, GearRatioAndPhaseShowTheDigitsTheyNeed)
 {
     Model_Store& s = store();
     s.Gear_Ratio = -1;
@@ -54,9 +54,14 @@ TEST_F(Output_Labels, GearRatioAndPhaseAlwaysShowOneDecimal)
     Label_Panel p = Link_Labels();
     EXPECT_EQ(*p.Links[7], "-1.0");
     EXPECT_EQ(*p.Links[8], "60.0");
-    s.Gear_Ratio = 1.96f;  // rounds up into the next whole number
-    p = Link_Labels();
-    EXPECT_EQ(*p.Links[7], "2.0");
+    const std::pair<float, const char*> shown[] = {{1.96f, "1.96"},         {0.425f, "0.425"},
+                                                   {1.0f / 3, "0.333333"},   {2.0f / 3, "0.666667"},
+                                                   {1234567.0f, "1234570.0"}, {0.0001f, "0.0001"},
+                                                   {-0.0f, "0.0"}};
+    for (const auto& [ratio, text] : shown) {
+        s.Gear_Ratio = ratio;
+        EXPECT_EQ(*Link_Labels().Links[7], text);
+    }
 }
 
 TEST_F(Output_Labels, TimeRunShowsTheStartValuesInPlainForm)

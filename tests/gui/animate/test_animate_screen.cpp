@@ -249,10 +249,20 @@ private slots:
         s.Design_Number = 7;
         frm_Animate& f = Open();
         const float coupler = s.Link3_Length + 0.25f;
+        // Left as the program wrote it, the box keeps every result.
+        s.Dynamics_Done = s.Flywheel_Done = s.FFT_Done = true;
         f.txt_Linkout[2]->setFocus();
-        f.txt_Linkout[2]->setText(QString::number(coupler));
+        QTest::keyClick(f.txt_Linkout[2], Qt::Key_Return);
+        QVERIFY(s.Calc_Done && s.Dynamics_Done && s.Flywheel_Done && s.FFT_Done);
+        // Changed, it withdraws them all: none is shown, offered or drawn until Recalc.
+        f.txt_Linkout[2]->selectAll();
+        QTest::keyClicks(f.txt_Linkout[2], QString::number(coupler));
         QTest::keyClick(f.txt_Linkout[2], Qt::Key_Return);
         QCOMPARE(s.Link3_Length, coupler);
+        QVERIFY(!s.Calc_Done && !s.Dynamics_Done && !s.Flywheel_Done && !s.FFT_Done);
+        frm_HomeScreen& home = Form<frm_HomeScreen>();
+        QVERIFY(!home.cmd_Plot->isEnabled() && home.lbl_Status[0]->isHidden());
+        QVERIFY(!f.hsc_step->isEnabled() && !f.mnu_Redraw->isEnabled());
         QVERIFY(s.Data_Changed);
         for (QPushButton* b : {f.cmd_Run, f.cmd_Step, f.cmd_Reset, f.cmd_Done}) QVERIFY(!b->isEnabled());
         // Not yet recalculated: joints A and B are still a link 3 of the old length apart.
@@ -455,10 +465,10 @@ private slots:
             return f.cmd_Run->isEnabled() && f.cmd_Step->isEnabled() && f.cmd_Reset->isEnabled() &&
                    f.cmd_Done->isEnabled() && f.hsc_step->isEnabled() && Form<frm_HomeScreen>().cmd_Animate->isEnabled();
         };
-        auto blank = [&] {
-            QImage white(f.Picture1->Image().size(), f.Picture1->Image().format());
+        auto blank = [&](Picture_Box* picture) {
+            QImage white(picture->Image().size(), picture->Image().format());
             white.fill(0xFFFFFFFF);
-            return f.Picture1->Image() == white;
+            return picture->Image() == white;
         };
         user.Answer(Msg::Ans_Abort);
         QTest::mouseClick(f.cmd_Recalc, Qt::LeftButton);
@@ -471,16 +481,24 @@ private slots:
         QVERIFY(!Form<frm_HomeScreen>().cmd_Animate->isEnabled());
         f.mnu_Redraw->trigger();
         f.hsc_step->setValue(3);
-        QVERIFY(blank());
+        QVERIFY(blank(f.Picture1));
         const float kept = s.Coupler_Dist;
         Drag_To(f, 1, 1, Qt::LeftButton, Qt::ShiftModifier);
         QCOMPARE(s.Coupler_Dist, kept);
         f.Hide();
         f.Show_Modeless();  // as after the help window: still nothing to show
-        QVERIFY(!offered() && blank());
+        QVERIFY(!offered() && blank(f.Picture1));
+        // Back on the input screen, Reset and Redraw draw nothing of the broken-off run either.
+        QTest::mouseClick(f.cmd_Back, Qt::LeftButton);
+        frm_Inputnew& input = Form<frm_Inputnew>();
+        QTest::mouseClick(input.cmd_Reset, Qt::LeftButton);
+        input.mnu_Redraw->trigger();
+        QVERIFY(blank(input.Picture1));
+        input.Hide();
+        f.Show_Modeless();
         user.Answer(Msg::Ans_Ignore);
         QTest::mouseClick(f.cmd_Recalc, Qt::LeftButton);
-        QVERIFY(s.Calc_Done && offered() && !blank());
+        QVERIFY(s.Calc_Done && offered() && !blank(f.Picture1));
     }
 
     // The screen as a user meets it: the speed bar where the model's speed puts it, even after the

@@ -274,7 +274,7 @@ private slots:
         QVERIFY(f.cmd_Done->isEnabled() && !f.cmd_Animate->isEnabled() && !f.cmd_Step->isEnabled());
     }
 
-    void abort_at_a_failing_position_leaves_the_model_uncalculated()
+    void a_run_broken_off_or_a_changed_box_offers_no_results()
     {
         Scripted_User user;
         frm_Inputnew& f = Screen_();
@@ -301,6 +301,24 @@ private slots:
         Type(f.txt_Linkout[3], "2.5");
         QTest::mouseClick(f.cmd_Calc, Qt::LeftButton);
         QVERIFY(store().Calc_Done && f.cmd_Animate->isEnabled() && f.cmd_Reset->isEnabled());
+
+        // A box left as the program wrote it, or with its number typed in another form, keeps
+        // every result.
+        Model_Store& s = store();
+        frm_HomeScreen& home = Form<frm_HomeScreen>();
+        s.Dynamics_Done = s.Flywheel_Done = s.FFT_Done = true;
+        f.txt_Linkout[1]->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(f.txt_Linkout[1], Qt::Key_Tab);
+        Type(f.txt_Linkout[2], "2.50");
+        QVERIFY(s.Calc_Done && s.Dynamics_Done && s.Flywheel_Done && s.FFT_Done);
+        // A changed number withdraws them all, until a calculation completes: the home screen
+        // shows none, offers none, and nothing of them is drawn.
+        Type(f.txt_Linkout[1], "1.2");
+        QVERIFY(!s.Calc_Done && !s.Dynamics_Done && !s.Flywheel_Done && !s.FFT_Done);
+        QVERIFY(nothing_offered() && !home.cmd_Plot->isEnabled() && home.lbl_Status[0]->isHidden());
+        QTest::mouseClick(f.cmd_Calc, Qt::LeftButton);
+        QVERIFY(s.Calc_Done && !home.lbl_Status[0]->isHidden() && !Blank(f.Picture1));
+
         user.Answer(Msg::Ans_Ok);  // the non-Grashof warning
         user.Answer(Msg::Ans_Ok);  // the overflow
         Type(f.txt_Linkout[0], "1e30");
@@ -426,6 +444,25 @@ private slots:
         QCOMPARE(user.boxes.size(), size_t(2));
         QCOMPARE(store().Link2_Length, 1.0f);
         QVERIFY(store().Calc_Done);
+
+        // Typed and not left: the press on Calculate commits the box, whose message box takes
+        // the release of that press. The click completes all the same, once, without a second
+        // message.
+        user.Answer(Msg::Ans_Ok);
+        f.txt_Linkout[1]->setFocus(Qt::MouseFocusReason);
+        f.txt_Linkout[1]->selectAll();
+        QTest::keyClicks(f.txt_Linkout[1], "-30");
+        user.while_box_up = [&] { QTest::mouseRelease(f.cmd_Calc, Qt::LeftButton); };
+        QSignalSpy clicks(f.cmd_Calc, &QPushButton::clicked);
+        QTest::mousePress(f.cmd_Calc, Qt::LeftButton);
+        user.while_box_up = nullptr;
+        QCoreApplication::processEvents();
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(user.All_Used());
+        QCOMPARE(user.boxes.size(), size_t(3));
+        QCOMPARE(f.txt_Linkout[1]->text(), QString("30"));
+        QCOMPARE(store().Link2_Length, 0.3f);
+        QVERIFY(store().Calc_Done && !f.cmd_Calc->isDown());
     }
 
     void too_many_angle_steps_are_refused_and_never_reached()
@@ -572,6 +609,22 @@ private slots:
         QCOMPARE(f.lbl_Initial[0]->text(), QString("Start Time"));  // the option's own handler ran
         QVERIFY(s.Model_Saved);  // the circuit option did not recalculate
         QVERIFY(!f.isVisible());
+
+        // A model read, a visit and Calculate keep the ratio and the phase to their last bit.
+        Scripted_User user;
+        s.Link1_Length = 2.5f;  // a linkage that assembles at every ratio
+        s.Calc_Type = 3;
+        Load_Link_Lengths();
+        for (float v : {0.425f, 0.75f, 1.0f / 3, 2.25f, -3.0f}) {
+            s.Gear_Ratio = v;
+            s.Phase_Angle_Deg = v * 10;
+            ui().Model_Was_Read();
+            Open_Screen();
+            QTest::mouseClick(f.cmd_Calc, Qt::LeftButton);
+            QVERIFY(s.Calc_Done);
+            QVERIFY(s.Gear_Ratio == v && s.Phase_Angle_Deg == v * 10);  // exactly, not fuzzily
+            f.Hide();
+        }
     }
 };
 
