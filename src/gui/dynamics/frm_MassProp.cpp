@@ -293,9 +293,14 @@ bool frm_MassProp::Store_Entries()
         auto radians = [&](QLineEdit* box, const char* row, int link) {
             return read(box, row, link, [](const std::string& t) { return CSng(Strict_Double(t) * Deg_To_Rad); });
         };
+        // A mass box shows six digits of what may hold more: left as shown, it keeps them all, so
+        // that a visit and Solve never change a value.
+        auto mass = [&](QLineEdit* box, const char* row, int link, float model) {
+            return S(box) == Plain_Digits(model, Mass_Digits) ? model : strict(box, row, link);
+        };
         for (int i = 2; i <= 5; ++i) {
-            e.mass(i) = strict(txt_Mass[i], "Mass of Link", i);
-            e.inertia(i) = strict(txt_Inertia[i], "Mass Mom of Inert vs CG", i);
+            e.mass(i) = mass(txt_Mass[i], "Mass of Link", i, s.Link_Mass(i));
+            e.inertia(i) = mass(txt_Inertia[i], "Mass Mom of Inert vs CG", i, s.Link_Inertia(i));
             e.cg_dist[i] = length(txt_DistCG[i], "Dist to CG from Pivot", i);
             e.cg_angle[i] = radians(txt_AngCG[i], "Angle to CG in LRCS*", i);
         }

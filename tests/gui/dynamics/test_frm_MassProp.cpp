@@ -160,6 +160,9 @@ private slots:
         s.Force_Point3_Dist = 1.25f;
         s.Link_CG(4, 1) = static_cast<float>(1080 * Deg_To_Rad);
         const float angle = s.Link_CG(4, 1);
+        // More digits than the six a mass or inertia box shows: a Solve without an edit keeps them.
+        s.Link_Mass(2) = 0.1234567f;
+        s.Link_Inertia(3) = 1.2345678e-5f;
         Open_Screen();
         frm_MassProp& f = Mass();
         QCOMPARE(f.txt_DistCG[3]->text() + " " + f.txt_DistP[3]->text() + " " + f.txt_AngCG[4]->text(),
@@ -169,6 +172,7 @@ private slots:
         QVERIFY(user.boxes.empty());
         QCOMPARE(s.Link_CG(3, 0), 2.5f);
         QCOMPARE(s.Force_Point3_Dist, 1.25f);
+        QVERIFY(s.Link_Mass(2) == 0.1234567f && s.Link_Inertia(3) == 1.2345678e-5f);  // exact, not fuzzy
         QVERIFY(std::fabs(s.Link_CG(4, 1) - angle) < 1e-5f);
         QVERIFY(s.Dynamics_Done);
     }
