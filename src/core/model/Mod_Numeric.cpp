@@ -251,6 +251,8 @@ std::string Needed_Digits_Str(float X)
         if (digits == 6 || static_cast<float>(Val(sci)) == X) break;
     }
     const int exponent = std::atoi(std::strchr(sci, 'e') + 1);
+    // Beyond seven whole digits a plain form would spell out digits the value does not have.
+    if (exponent >= 7) return Plain_Digits(X, digits);
     const int decimals = std::max(1, digits - 1 - exponent);
     char fixed[64];
     *std::to_chars(fixed, fixed + sizeof fixed - 1, Val(sci), std::chars_format::fixed, decimals).ptr = '\0';

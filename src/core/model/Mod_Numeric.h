@@ -34,7 +34,8 @@ double FNRound(double X, int N);
 // blank after the third.
 std::string FNRoundStr(double X, int N);
 // X with as many significant digits as it needs to read back as itself, at most six, in plain
-// decimals with at least one ("2.0", "0.425", "0.333333"); no thousands commas.
+// decimals with at least one ("2.0", "0.425", "0.333333"), from ten million up in E form ("3.4E+38");
+// no thousands commas.
 std::string Needed_Digits_Str(float X);
 
 // Extremes and averages over runs of result arrays.

@@ -57,7 +57,7 @@ TEST_F(Output_Labels, GearRatioAndPhaseShowTheDigitsTheyNeed)
     const std::pair<float, const char*> shown[] = {{1.96f, "1.96"},         {0.425f, "0.425"},
                                                    {1.0f / 3, "0.333333"},   {2.0f / 3, "0.666667"},
                                                    {1234567.0f, "1234570.0"}, {0.0001f, "0.0001"},
-                                                   {-0.0f, "0.0"}};
+                                                   {-0.0f, "0.0"},           {3.4e38f, "3.4E+38"}};
     for (const auto& [ratio, text] : shown) {
         s.Gear_Ratio = ratio;
         EXPECT_EQ(*Link_Labels().Links[7], text);
