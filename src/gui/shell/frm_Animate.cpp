@@ -182,13 +182,16 @@ void frm_Animate::Offer_Results(bool offered)
     }
 }
 
+void frm_Animate::Withdraw()
+{
+    Offer_Results(false);
+    Withdraw_And_Update_Home();
+}
+
 void frm_Animate::Disable(bool changed)
 {
     // A box left as it was leaves every result valid; a change withdraws them all.
-    if (changed) {
-        Offer_Results(false);
-        Withdraw_And_Update_Home();
-    }
+    if (changed) Withdraw();
     for (QPushButton* b : {cmd_Done, cmd_Reset, cmd_Step, cmd_Run}) b->setEnabled(false);
 }
 
@@ -202,12 +205,7 @@ void frm_Animate::cmd_Recalc_Click()
         store().Model_Saved = false;
         Update_Status();
     });
-    if (completed) return;
-    // Raised on the way: whatever the run stored is not a result.
-    store().Calc_Done = false;
-    Offer_Results(false);
-    Set_Home_Buttons();
-    Update_Status();
+    if (!completed) Withdraw();  // raised on the way: whatever the run stored is not a result
 }
 
 void frm_Animate::cmd_Done_Click()

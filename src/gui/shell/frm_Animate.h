@@ -94,6 +94,8 @@ private:
     void Recalculate(int16_t shown = 1);
     void Enable();
     void Disable(bool changed);
+    // No result stands: the screen offers and draws none, and the home screen says so.
+    void Withdraw();
     void Offer_Results(bool offered);
     void Show_Direction_Panels(bool start_end, bool time);
     void Show_Step_Labels(bool shown);

@@ -355,13 +355,7 @@ void frm_Inputnew::Calculate()
         Update_Status();
         Set_Home_Buttons();
     });
-    if (!completed) {
-        // Raised on the way: whatever the run stored is not a result.
-        store().Calc_Done = false;
-        Offer_Results(false);
-        Update_Status();
-        Set_Home_Buttons();
-    }
+    if (!completed) Withdraw();  // raised on the way: whatever the run stored is not a result
     ui().Set_Mouse_Pointer(Pointer::Default);
 }
 
